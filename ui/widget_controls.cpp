@@ -1,0 +1,117 @@
+#include "widget_controls.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace ui {
+
+namespace {
+
+QString ToQt(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+ClassicListWidget::ClassicListWidget(QWidget* parent) : QListWidget(parent) {
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSortingEnabled(false);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setDragEnabled(false);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setUniformItemSizes(true);
+  ForgetCurrentRow();
+}
+
+void ClassicListWidget::ForgetCurrentRow() {
+  // Only the view's own setCurrentIndex tells it that the current index was
+  // chosen on purpose; setCurrentRow(-1) does not, and focus-in would then
+  // mark the first row.
+  setCurrentIndex(QModelIndex());
+}
+
+QItemSelectionModel::SelectionFlags ClassicListWidget::selectionCommand(const QModelIndex& index,
+                                                                        const QEvent* event) const {
+  // Nothing the pupil does takes a selection away: only the quiz clears it.
+  if (!index.isValid()) return QItemSelectionModel::NoUpdate;
+  QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+  if (command & QItemSelectionModel::Deselect) return QItemSelectionModel::NoUpdate;
+  if (command & QItemSelectionModel::Toggle) {
+    return selectionModel()->isSelected(index) ? QItemSelectionModel::NoUpdate
+                                               : QItemSelectionModel::ClearAndSelect;
+  }
+  return command;
+}
+
+const std::string& WidgetListBox::List(int16_t i) const {
+  quiz::CheckRow("List read", i, ListCount());
+  return rows_[static_cast<size_t>(i)];
+}
+
+void WidgetListBox::SetList(int16_t i, std::string text) {
+  quiz::CheckRow("List write", i, ListCount());
+  widget_->item(i)->setText(ToQt(text));
+  rows_[static_cast<size_t>(i)] = std::move(text);
+}
+
+int16_t WidgetListBox::ListIndex() const {
+  // The selected row, not the current one: a row can be current (the focus
+  // mark) while nothing is selected.
+  const QModelIndexList selected = widget_->selectionModel()->selectedRows();
+  return selected.isEmpty() ? int16_t{-1} : static_cast<int16_t>(selected.front().row());
+}
+
+void WidgetListBox::SetListIndex(int16_t i) {
+  quiz::CheckSelection("ListIndex write", i, ListCount());
+  if (i < 0) {
+    widget_->ForgetCurrentRow();
+    widget_->clearSelection();
+  } else {
+    widget_->setCurrentRow(i, QItemSelectionModel::ClearAndSelect);
+  }
+}
+
+void WidgetListBox::AddItem(std::string text) {
+  quiz::CheckRoomForRow("AddItem", ListCount());
+  rows_.push_back(text);
+  widget_->addItem(ToQt(text));
+}
+
+void WidgetListBox::Clear() {
+  rows_.clear();
+  widget_->clear();
+  widget_->ForgetCurrentRow();
+}
+
+MessageBoxWidget::MessageBoxWidget(QWidget* parent) : QPlainTextEdit(parent) {
+  setReadOnly(true);
+  setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  setTabChangesFocus(true);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  setWordWrapMode(QTextOption::WordWrap);
+  setUndoRedoEnabled(false);
+}
+
+void WidgetTextBox::SetText(std::string text) {
+  QString shown = ToQt(text);
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  widget_->setPlainText(shown);
+  text_ = std::move(text);
+}
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+  setAutoDefault(false);
+  setDefault(false);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+    animateClick();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
+}
+
+}  // namespace ui

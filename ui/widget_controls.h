@@ -1,0 +1,84 @@
+// Qt widgets behind the quiz's list-box and text-box contract.
+#pragma once
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "quiz.h"
+
+namespace ui {
+
+// A list the way a classic list box behaves: one row selected at a time; a
+// click below the last row or a Ctrl+click on the selected row keeps the
+// selection; focus entering the list selects nothing; from a list with no
+// selection the first arrow key selects the first row. Ctrl+arrow keys move
+// the focus mark without selecting and Space selects the marked row.
+class ClassicListWidget final : public QListWidget {
+ public:
+  explicit ClassicListWidget(QWidget* parent = nullptr);
+
+  // Leaves no row marked as current, so that focus entering the list does
+  // not mark the first row and the next arrow key starts at the top.
+  void ForgetCurrentRow();
+
+ protected:
+  QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                       const QEvent* event) const override;
+};
+
+// The list box over a ClassicListWidget. It keeps the rows as the exact
+// strings it was given and mirrors them into the widget.
+class WidgetListBox final : public quiz::ListBox {
+ public:
+  explicit WidgetListBox(ClassicListWidget* widget) : widget_(widget) {}
+
+  const std::string& List(int16_t i) const override;
+  void SetList(int16_t i, std::string text) override;
+  int16_t ListIndex() const override;
+  void SetListIndex(int16_t i) override;
+  int16_t ListCount() const override { return static_cast<int16_t>(rows_.size()); }
+  void AddItem(std::string text) override;
+  void Clear() override;
+
+ private:
+  ClassicListWidget* widget_;
+  std::vector<std::string> rows_;
+};
+
+// The message box: read only for the pupil, selectable and copyable.
+class MessageBoxWidget final : public QPlainTextEdit {
+ public:
+  explicit MessageBoxWidget(QWidget* parent = nullptr);
+};
+
+// The text box over the message box. Qt turns CR LF into its own paragraph
+// breaks and cannot give them back, so the exact string is kept here and the
+// widget only shows it.
+class WidgetTextBox final : public quiz::TextBox {
+ public:
+  explicit WidgetTextBox(QPlainTextEdit* widget) : widget_(widget) {}
+
+  const std::string& Text() const override { return text_; }
+  void SetText(std::string text) override;
+
+ private:
+  QPlainTextEdit* widget_;
+  std::string text_;
+};
+
+// A command button that Enter presses as well as Space when it has the focus,
+// without being the window's default button.
+class CommandButton final : public QPushButton {
+ public:
+  explicit CommandButton(const QString& caption, QWidget* parent = nullptr);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+};
+
+}  // namespace ui
