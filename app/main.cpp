@@ -20,11 +20,16 @@ void OnQtMessage(QtMsgType type, const QMessageLogContext&, const QString& messa
   if (starting && type == QtFatalMsg) {
     const char* display = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    const bool none_set = (display == nullptr || *display == '\0') && (wayland == nullptr || *wayland == '\0');
+    std::string reason;
+    if ((display == nullptr || *display == '\0') && (wayland == nullptr || *wayland == '\0')) {
+      reason = "no display is given (DISPLAY is not set)";
+    } else {
+      reason = std::string("the display \"") + (display && *display ? display : wayland) + "\" cannot be reached";
+    }
     std::fprintf(stderr,
-                 "tarsomel: cannot open a window because %s; start it from a desktop session, or under a "
-                 "virtual display with: xvfb-run tarsomel\n",
-                 none_set ? "no display is set (DISPLAY is empty)" : "the display cannot be reached");
+                 "tarsomel: cannot open a window: %s; start it from a desktop session, or under a virtual "
+                 "display with: xvfb-run tarsomel\n",
+                 reason.c_str());
     std::fflush(stderr);
     std::_Exit(1);
   }

@@ -30,10 +30,32 @@ void ClassicListWidget::ForgetCurrentRow() {
   setCurrentIndex(QModelIndex());
 }
 
+void ClassicListWidget::keyboardSearch(const QString& search) {
+  if (search.trimmed().isEmpty()) return;
+  QListWidget::keyboardSearch(search);
+}
+
 QItemSelectionModel::SelectionFlags ClassicListWidget::selectionCommand(const QModelIndex& index,
                                                                         const QEvent* event) const {
   // Nothing the pupil does takes a selection away: only the quiz clears it.
   if (!index.isValid()) return QItemSelectionModel::NoUpdate;
+  // Ctrl with a movement key moves the focus mark alone, so that a keyboard
+  // pupil can reach any row before choosing it with Space.
+  if (event != nullptr && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    switch (key->key()) {
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+      case Qt::Key_Home:
+      case Qt::Key_End:
+      case Qt::Key_PageUp:
+      case Qt::Key_PageDown:
+        if (key->modifiers() & Qt::ControlModifier) return QItemSelectionModel::NoUpdate;
+        break;
+      default:
+        break;
+    }
+  }
   QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
   if (command & QItemSelectionModel::Deselect) return QItemSelectionModel::NoUpdate;
   if (command & QItemSelectionModel::Toggle) {
@@ -108,7 +130,7 @@ CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushBut
 
 void CommandButton::keyPressEvent(QKeyEvent* event) {
   if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
-    animateClick();
+    click();
     return;
   }
   QPushButton::keyPressEvent(event);

@@ -26,6 +26,10 @@ class ClassicListWidget final : public QListWidget {
   // not mark the first row and the next arrow key starts at the top.
   void ForgetCurrentRow();
 
+  // Typing a letter selects the next row that starts with it; Space only
+  // chooses the marked row and never jumps to a played (blank) row.
+  void keyboardSearch(const QString& search) override;
+
  protected:
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                        const QEvent* event) const override;

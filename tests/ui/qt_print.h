@@ -1,0 +1,8 @@
+// Lets GoogleTest print Qt strings readably in failure messages.
+#pragma once
+
+#include <QString>
+
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

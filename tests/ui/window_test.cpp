@@ -1,0 +1,279 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QListWidget>
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+#include "main_window.h"
+#include "qt_print.h"
+
+namespace {
+
+const QStringList kNames = {QStringLiteral("Водород"), QStringLiteral("Хелий"),   QStringLiteral("Кислород"),
+                            QStringLiteral("Въглерод"), QStringLiteral("Неон"),    QStringLiteral("Желязо"),
+                            QStringLiteral("Азот"),     QStringLiteral("Силиций"), QStringLiteral("Магнезий"),
+                            QStringLiteral("Сяра")};
+const QStringList kShown = {QStringLiteral("-272°C"), QStringLiteral("-259°C"), QStringLiteral("-249°C"),
+                            QStringLiteral("-219°C"), QStringLiteral("-210°C"), QStringLiteral(" 120°C"),
+                            QStringLiteral(" 650°C"), QStringLiteral("1414°C"), QStringLiteral("1538°C"),
+                            QStringLiteral("3500°C")};
+
+QStringList Rows(const QListWidget* list) {
+  QStringList rows;
+  for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
+  return rows;
+}
+
+class Window : public ::testing::Test {
+ protected:
+  Window() {
+    w.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QApplication::setActiveWindow(&w);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+  }
+
+  // A mouse click on a row, scrolled into view first as the pupil would.
+  void ClickRow(int list, int row) {
+    QListWidget* l = w.List1(static_cast<int16_t>(list));
+    l->scrollToItem(l->item(row));
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, l->visualItemRect(l->item(row)).center());
+  }
+  int Selected(int list) {
+    const auto rows = w.List1(static_cast<int16_t>(list))->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.front().row();
+  }
+  void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+  }
+  QString Shown() { return w.Text1(0)->toPlainText(); }
+  const std::string& Text() { return w.Controls().Text1(0).Text(); }
+
+  ui::Tarsomel w;
+};
+
+TEST_F(Window, StartsWithTheTaskAndTwoFullListsNoneSelected) {
+  const std::string task = Text();
+  // Ten lines, each ended by CR LF; line 8 keeps its two blanks.
+  std::vector<std::string> lines;
+  for (size_t at = 0, end; (end = task.find("\r\n", at)) != std::string::npos; at = end + 2) {
+    lines.push_back(task.substr(at, end - at));
+  }
+  ASSERT_EQ(lines.size(), 10u);
+  EXPECT_TRUE(task.ends_with("значение.\r\n"));
+  EXPECT_EQ(lines[2], "Тема на проекта: Tarsomel.");
+  EXPECT_EQ(lines[7], "Информацията във втория списък  да е сортирана възходящо по отношение температура на топене.");
+  EXPECT_TRUE(lines[0].starts_with("Най-често срещаните химически елементи в нашата галактика са: Водород,"));
+  EXPECT_TRUE(lines[8].starts_with("След посочване на ред и от двета списъка да се изтрива"));
+  // The box shows the same text, one paragraph per line.
+  EXPECT_EQ(Shown(), QString::fromStdString(task).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+
+  EXPECT_EQ(Rows(w.List1(0)), kNames);
+  EXPECT_EQ(Rows(w.List1(1)), kShown);
+  EXPECT_EQ(Selected(0), -1);
+  EXPECT_EQ(Selected(1), -1);
+  EXPECT_EQ(QApplication::focusWidget(), w.Text1(0));
+}
+
+TEST_F(Window, ItsCaptionFrameAndControlsAreAsDesigned) {
+  EXPECT_TRUE(w.windowTitle().endsWith(QStringLiteral("  Физика - свойства, температура")));
+  EXPECT_FALSE(w.windowTitle().startsWith(QStringLiteral(" ")));
+  EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_TRUE(w.windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_EQ(w.minimumSize(), QSize(461, 345));
+  EXPECT_EQ(w.maximumSize(), QSize(461, 345));
+  EXPECT_EQ(w.size(), QSize(461, 345));
+  EXPECT_EQ(w.Label1(0)->text(), QStringLiteral("Tarsomel"));
+  EXPECT_EQ(w.Label1(1)->text(), QStringLiteral("Химически елемент"));
+  EXPECT_EQ(w.Label1(2)->text(), QStringLiteral("Точка на топене"));
+  EXPECT_EQ(w.Command1(0)->text(), QStringLiteral("Чисти"));
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(w.Label1(static_cast<int16_t>(i))->alignment() & Qt::AlignHCenter);
+  EXPECT_FALSE(w.Command1(0)->isDefault());
+  EXPECT_FALSE(w.Command1(0)->autoDefault());
+}
+
+TEST_F(Window, GeometryIsTheDesignInPixelsAt96Dpi) {
+  ASSERT_EQ(w.logicalDpiX(), 96);
+  EXPECT_EQ(w.Label1(0)->geometry(), QRect(72, 0, 305, 25));
+  EXPECT_EQ(w.Label1(1)->geometry(), QRect(16, 32, 153, 25));
+  EXPECT_EQ(w.Label1(2)->geometry(), QRect(320, 32, 121, 25));
+  EXPECT_EQ(w.List1(0)->geometry(), QRect(16, 56, 153, 137));
+  EXPECT_EQ(w.List1(1)->geometry(), QRect(320, 56, 121, 137));
+  EXPECT_EQ(w.Command1(0)->geometry(), QRect(200, 104, 81, 25));
+  EXPECT_EQ(w.Text1(0)->geometry(), QRect(8, 200, 441, 137));
+}
+
+TEST_F(Window, ColoursAreAsDesigned) {
+  const QImage image = w.grab().toImage();
+  ASSERT_EQ(image.size(), QSize(461, 345));
+  EXPECT_EQ(image.pixelColor(4, 4), QColor(192, 192, 255));        // window, left of the heading
+  EXPECT_EQ(image.pixelColor(300, 150), QColor(192, 192, 255));    // between the lists
+  EXPECT_EQ(image.pixelColor(75, 3), QColor(255, 192, 128));       // heading
+  EXPECT_EQ(image.pixelColor(19, 35), QColor(255, 192, 128));      // names heading
+  EXPECT_EQ(image.pixelColor(438, 54), QColor(255, 192, 128));     // temperatures heading
+  EXPECT_EQ(image.pixelColor(205, 110), QColor(255, 128, 128));    // "Чисти", left of its caption
+  EXPECT_EQ(image.pixelColor(276, 123), QColor(255, 128, 128));    // and right of it
+  EXPECT_EQ(image.pixelColor(w.List1(0)->geometry().center()).lightness(), 255);  // lists on white
+}
+
+TEST_F(Window, TheFontIsTwelvePointTimesOrItsMetricMatchWithCyrillic) {
+  for (QWidget* control : std::initializer_list<QWidget*>{w.Label1(0), w.List1(0), w.List1(1), w.Command1(0), w.Text1(0)}) {
+    const QFontInfo info(control->font());
+    EXPECT_EQ(info.pointSize(), 12);
+    EXPECT_EQ(info.weight(), QFont::Normal);
+    EXPECT_TRUE(info.family() == QStringLiteral("Times New Roman") || info.family() == QStringLiteral("Liberation Serif"))
+        << info.family().toStdString();
+    EXPECT_TRUE(QFontDatabase::writingSystems(info.family()).contains(QFontDatabase::Cyrillic));
+    const QFontMetrics metrics(control->font());
+    for (QChar c : QStringLiteral("ЖщЪюя°")) EXPECT_TRUE(metrics.inFont(c)) << static_cast<int>(c.unicode());
+  }
+}
+
+TEST_F(Window, ARightPairByMouseInEitherOrder) {
+  ClickRow(0, 0);
+  EXPECT_EQ(Selected(0), 0);
+  EXPECT_TRUE(Text().starts_with("Най-често"));  // one list alone changes nothing
+  ClickRow(1, 1);
+  EXPECT_TRUE(Text().starts_with("Вярно Водород температура на топене -259°C\r\nВодородът"));
+  EXPECT_TRUE(Shown().startsWith(QStringLiteral("Вярно Водород температура на топене -259°C\nВодородът")));
+  EXPECT_EQ(w.List1(0)->item(0)->text(), QStringLiteral(" "));
+  EXPECT_EQ(w.List1(1)->item(1)->text(), QStringLiteral("  "));
+  EXPECT_EQ(Selected(0), -1);
+  EXPECT_EQ(Selected(1), -1);
+
+  ClickRow(1, 5);  // " 120°C" first, then "Сяра"
+  EXPECT_TRUE(Text().starts_with("Вярно Водород"));
+  ClickRow(0, 9);
+  EXPECT_TRUE(Text().starts_with("Вярно Сяра температура на топене  120°C\r\nСярата"));
+  EXPECT_EQ(w.List1(0)->item(9)->text(), QStringLiteral(" "));
+  EXPECT_EQ(w.List1(1)->item(5)->text(), QStringLiteral("  "));
+}
+
+TEST_F(Window, AWrongPairByMouseInEitherOrder) {
+  ClickRow(0, 1);
+  ClickRow(1, 1);
+  EXPECT_EQ(Text(), "Грешен отговор за Хелий и температура на топене -259°C\r\n");
+  ClickRow(1, 0);
+  ClickRow(0, 0);
+  EXPECT_EQ(Text(), "Грешен отговор за Водород и температура на топене -272°C\r\n");
+  EXPECT_EQ(Rows(w.List1(0)).mid(0, 2), QStringList({QStringLiteral(" "), QStringLiteral(" ")}));
+  EXPECT_EQ(Selected(0), -1);
+  EXPECT_EQ(Selected(1), -1);
+}
+
+TEST_F(Window, TwoNamesInARowKeepTheLastSelected) {
+  ClickRow(0, 2);
+  ClickRow(0, 4);
+  EXPECT_EQ(Selected(0), 4);
+  EXPECT_TRUE(Text().starts_with("Най-"));
+  EXPECT_EQ(Rows(w.List1(0)), kNames);
+}
+
+TEST_F(Window, RestartRestoresEveryRowAndEmptiesTheBox) {
+  ClickRow(0, 3);
+  ClickRow(1, 9);
+  ClickRow(0, 6);
+  ClickRow(1, 2);
+  ClickRow(0, 7);  // one list selected when the button is pressed
+  QTest::mouseClick(w.Command1(0), Qt::LeftButton);
+  EXPECT_EQ(Rows(w.List1(0)), kNames);
+  EXPECT_EQ(Rows(w.List1(1)), kShown);
+  EXPECT_EQ(Selected(0), -1);
+  EXPECT_EQ(Selected(1), -1);
+  EXPECT_EQ(Text(), "");
+  EXPECT_EQ(Shown(), QString());
+  // Other members of the button array do nothing.
+  ClickRow(0, 0);
+  ClickRow(1, 0);
+  w.Command1_Click(1);
+  EXPECT_EQ(w.List1(0)->item(0)->text(), QStringLiteral(" "));
+  EXPECT_TRUE(Text().starts_with("Грешен"));
+}
+
+TEST_F(Window, FocusEnteringAListSelectsNothing) {
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), w.List1(0));
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), w.List1(1));
+  EXPECT_EQ(Selected(0), -1);
+  EXPECT_EQ(Selected(1), -1);
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), w.Command1(0));
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), w.Text1(0));
+  // From a list with no selection the first arrow key selects the first row.
+  Key(Qt::Key_Tab);
+  Key(Qt::Key_Down);
+  EXPECT_EQ(Selected(0), 0);
+  EXPECT_TRUE(Text().starts_with("Най"));
+}
+
+TEST_F(Window, AWholeGameWithTheKeyboardAlone) {
+  Key(Qt::Key_Tab);               // names
+  Key(Qt::Key_Down);              // Водород
+  Key(Qt::Key_Tab);               // temperatures
+  Key(Qt::Key_Down, Qt::ControlModifier);  // mark -272°C without choosing it
+  Key(Qt::Key_Down, Qt::ControlModifier);  // mark -259°C
+  EXPECT_EQ(Selected(1), -1);
+  Key(Qt::Key_Space);             // choose it
+  EXPECT_TRUE(Text().starts_with("Вярно Водород температура на топене -259°C\r\n"));
+  // After a check the next arrow starts at the top again.
+  Key(Qt::Key_Down);              // -272°C
+  Key(Qt::Key_Backtab);           // back to the names
+  Key(Qt::Key_Down);              // " " in row 0
+  Key(Qt::Key_Down);              // Хелий: the pair is checked
+  EXPECT_EQ(Text(), "Грешен отговор за   и температура на топене -272°C\r\n");
+  EXPECT_EQ(w.List1(1)->item(0)->text(), QStringLiteral("  "));
+  Key(Qt::Key_Down);              // row 0 again, selected alone
+  Key(Qt::Key_Tab);
+  Key(Qt::Key_Tab);               // the button
+  ASSERT_EQ(QApplication::focusWidget(), w.Command1(0));
+  Key(Qt::Key_Space);
+  EXPECT_EQ(Rows(w.List1(0)), kNames);
+  EXPECT_EQ(Text(), "");
+  ClickRow(0, 0);
+  ClickRow(1, 0);
+  w.Command1(0)->setFocus();
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Rows(w.List1(1)), kShown);
+  Key(Qt::Key_Tab);               // back to the message box
+  ASSERT_EQ(QApplication::focusWidget(), w.Text1(0));
+}
+
+TEST_F(Window, TheMessageBoxCanBeCopiedWithTheKeyboard) {
+  ClickRow(0, 6);
+  ClickRow(1, 4);
+  w.Text1(0)->setFocus();
+  Key(Qt::Key_A, Qt::ControlModifier);
+  Key(Qt::Key_C, Qt::ControlModifier);
+  EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QStringLiteral("Вярно Азот температура на топене -210°C\nЛатинското")));
+  // Typing changes nothing.
+  Key(Qt::Key_X);
+  EXPECT_TRUE(Shown().startsWith(QStringLiteral("Вярно Азот")));
+}
+
+TEST_F(Window, TheTablesNeverShow) {
+  const auto views = w.findChildren<QAbstractItemView*>();
+  EXPECT_EQ(views.size(), 2);
+  for (int16_t i = 2; i <= 5; ++i) EXPECT_EQ(w.Controls().List1(i).ListCount(), 10);
+  ClickRow(0, 0);
+  ClickRow(1, 1);
+  QTest::mouseClick(w.Command1(0), Qt::LeftButton);
+  EXPECT_EQ(w.findChildren<QAbstractItemView*>().size(), 2);
+  for (QWidget* child : w.findChildren<QWidget*>()) {
+    if (auto* view = qobject_cast<QListWidget*>(child)) {
+      EXPECT_EQ(view->count(), 10);
+    }
+  }
+  EXPECT_EQ(w.Controls().List1(4).List(0).substr(0, 18), "Водородът");
+}
+
+}  // namespace
