@@ -46,11 +46,12 @@ const QColor kWindowColour(192, 192, 255);
 const QColor kLabelColour(255, 192, 128);
 
 // A palette colour does not survive Fusion's gradient on buttons, so the
-// button gets a style sheet of its own, with pressed and focus states.
+// button gets a style sheet of its own, with pressed and focus states. Its
+// focus mark is the border: Fusion's own focus rectangle would tint the face.
 const char kCommandStyle[] =
-    "QPushButton { background-color: rgb(255, 128, 128); color: black;"
+    "QPushButton { background-color: rgb(255, 128, 128); color: black; outline: none;"
     " border: 1px solid rgb(128, 48, 48); border-radius: 3px; padding: 0px; }"
-    "QPushButton:focus { border: 2px solid rgb(0, 0, 128); }"
+    "QPushButton:focus { border: 2px solid rgb(0, 0, 128); }"  // kFocusColour
     "QPushButton:pressed { background-color: rgb(224, 96, 96); border-color: rgb(64, 16, 16); }";
 
 void Place(QWidget* widget, const Twips& t) {

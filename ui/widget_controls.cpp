@@ -1,14 +1,26 @@
 #include "widget_controls.h"
 
+#include <algorithm>
+
 #include <QKeyEvent>
-#include <QMouseEvent>
-#include <QScrollBar>
+#include <QPainter>
 
 namespace ui {
 
 namespace {
 
 QString ToQt(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Fusion gives lists and text boxes no focus mark of their own: paint one
+// over the frame, in the colour of the button's.
+void PaintFocusFrame(QFrame* frame) {
+  QPainter painter(frame);
+  const int width = std::max(frame->frameWidth(), 2);
+  painter.setPen(QPen(QColor(kFocusColour), width));
+  painter.setBrush(Qt::NoBrush);
+  const qreal inset = width / 2.0;
+  painter.drawRect(QRectF(frame->rect()).adjusted(inset, inset, -inset, -inset));
+}
 
 }  // namespace
 
@@ -28,6 +40,22 @@ void ClassicListWidget::ForgetCurrentRow() {
   // chosen on purpose; setCurrentRow(-1) does not, and focus-in would then
   // mark the first row.
   setCurrentIndex(QModelIndex());
+}
+
+bool ClassicListWidget::event(QEvent* event) {
+  const bool handled = QListWidget::event(event);
+  if (event->type() == QEvent::Paint && hasFocus()) PaintFocusFrame(this);
+  return handled;
+}
+
+void ClassicListWidget::focusInEvent(QFocusEvent* event) {
+  QListWidget::focusInEvent(event);
+  update();
+}
+
+void ClassicListWidget::focusOutEvent(QFocusEvent* event) {
+  QListWidget::focusOutEvent(event);
+  update();
 }
 
 void ClassicListWidget::keyboardSearch(const QString& search) {
@@ -114,6 +142,22 @@ MessageBoxWidget::MessageBoxWidget(QWidget* parent) : QPlainTextEdit(parent) {
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
   setWordWrapMode(QTextOption::WordWrap);
   setUndoRedoEnabled(false);
+}
+
+bool MessageBoxWidget::event(QEvent* event) {
+  const bool handled = QPlainTextEdit::event(event);
+  if (event->type() == QEvent::Paint && hasFocus()) PaintFocusFrame(this);
+  return handled;
+}
+
+void MessageBoxWidget::focusInEvent(QFocusEvent* event) {
+  QPlainTextEdit::focusInEvent(event);
+  update();
+}
+
+void MessageBoxWidget::focusOutEvent(QFocusEvent* event) {
+  QPlainTextEdit::focusOutEvent(event);
+  update();
 }
 
 void WidgetTextBox::SetText(std::string text) {

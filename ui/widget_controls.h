@@ -31,6 +31,9 @@ class ClassicListWidget final : public QListWidget {
   void keyboardSearch(const QString& search) override;
 
  protected:
+  bool event(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                        const QEvent* event) const override;
 };
@@ -58,7 +61,15 @@ class WidgetListBox final : public quiz::ListBox {
 class MessageBoxWidget final : public QPlainTextEdit {
  public:
   explicit MessageBoxWidget(QWidget* parent = nullptr);
+
+ protected:
+  bool event(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 };
+
+// The colour of every focus mark in the window.
+inline constexpr QRgb kFocusColour = qRgb(0, 0, 128);
 
 // The text box over the message box. Qt turns CR LF into its own paragraph
 // breaks and cannot give them back, so the exact string is kept here and the

@@ -124,6 +124,34 @@ TEST_F(Window, ColoursAreAsDesigned) {
   EXPECT_EQ(image.pixelColor(w.List1(0)->geometry().center()).lightness(), 255);  // lists on white
 }
 
+TEST_F(Window, TheButtonKeepsItsColourWithAVisibleFocusMarkAndPress) {
+  const auto at = [&](int x, int y) { return w.grab().toImage().pixelColor(x, y); };
+  const QColor unfocused_edge = at(201, 116);
+  for (int i = 0; i < 3; ++i) Key(Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), w.Command1(0));
+  // Reached by Tab: the face stays 255,128,128 and the edge changes.
+  EXPECT_EQ(at(205, 110), QColor(255, 128, 128));
+  EXPECT_EQ(at(276, 123), QColor(255, 128, 128));
+  EXPECT_NE(at(201, 116), unfocused_edge);
+  w.Command1(0)->setDown(true);
+  EXPECT_NE(at(205, 110), QColor(255, 128, 128));
+  w.Command1(0)->setDown(false);
+}
+
+TEST_F(Window, EveryFocusableControlShowsAFocusMark) {
+  // A point on the left edge of each control, in tab order.
+  const QPoint edges[4] = {{8, 260}, {16, 120}, {320, 120}, {200, 116}};
+  const QColor mark(0, 0, 128);
+  for (int step = 0; step < 8; ++step) {
+    const int focused = step % 4;
+    const QImage image = w.grab().toImage();
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_EQ(image.pixelColor(edges[i]) == mark, i == focused) << "step " << step << " control " << i;
+    }
+    Key(Qt::Key_Tab);
+  }
+}
+
 TEST_F(Window, TheFontIsTwelvePointTimesOrItsMetricMatchWithCyrillic) {
   for (QWidget* control : std::initializer_list<QWidget*>{w.Label1(0), w.List1(0), w.List1(1), w.Command1(0), w.Text1(0)}) {
     const QFontInfo info(control->font());
