@@ -8,6 +8,12 @@
 #include "application.h"
 #include "main_window.h"
 
+// Lets what(1) or strings(1) tell which version a binary is.
+#if defined(__GNUC__)
+[[gnu::used]]
+#endif
+static const char kWhat[] = "@(#)Tarsomel " TARSOMEL_VERSION;
+
 namespace {
 
 // While Qt connects to the display it reports a failure as a fatal message,
