@@ -107,6 +107,19 @@ Tarsomel::Tarsomel(const QString& family, QWidget* parent) : QWidget(parent) {
       message_.get());
   quiz::LoadTables(*controls_);
 
+  // What a screen reader says of each control.
+  lists_[0]->setAccessibleName(QStringLiteral("Химически елемент"));
+  lists_[0]->setAccessibleDescription(
+      QStringLiteral("Изберете елемент, а после температурата му на топене в другия списък."));
+  lists_[1]->setAccessibleName(QStringLiteral("Точка на топене"));
+  lists_[1]->setAccessibleDescription(
+      QStringLiteral("Изберете температура на топене, а после елемента в другия списък."));
+  command_->setAccessibleName(QStringLiteral("Чисти"));
+  command_->setAccessibleDescription(
+      QStringLiteral("Започва отначало: попълва отново двата списъка и изчиства съобщението."));
+  text_->setAccessibleName(QStringLiteral("Съобщение"));
+  text_->setAccessibleDescription(QStringLiteral("Задачата, а след всеки избор – дали двойката е вярна."));
+
   setTabOrder(text_, lists_[0]);
   setTabOrder(lists_[0], lists_[1]);
   setTabOrder(lists_[1], command_);
@@ -138,16 +151,37 @@ MessageBoxWidget* Tarsomel::Text1(int16_t index) const {
 
 void Tarsomel::Form_Load() { quiz::FillLists(*controls_); }
 
+namespace {
+
+// Holds the message box for the length of a handler, which then shows only
+// its last text.
+class HeldText {
+ public:
+  explicit HeldText(WidgetTextBox& box) : box_(box) { box_.Hold(); }
+  ~HeldText() { box_.Release(); }
+  HeldText(const HeldText&) = delete;
+  HeldText& operator=(const HeldText&) = delete;
+
+ private:
+  WidgetTextBox& box_;
+};
+
+}  // namespace
+
 void Tarsomel::List1_Click(int16_t /*Index*/) {
   // Both selections are read before either is tested; a Click raised by the
   // quiz's own changes always finds one list without a selection.
   const int16_t names = controls_->List1(quiz::kNamesList).ListIndex();
   const int16_t temperatures = controls_->List1(quiz::kTemperaturesList).ListIndex();
-  if (names > -1 && temperatures > -1) quiz::CheckPair(*controls_);
+  if (names > -1 && temperatures > -1) {
+    HeldText held(*message_);
+    quiz::CheckPair(*controls_);
+  }
 }
 
 void Tarsomel::Command1_Click(int16_t Index) {
   if (Index != 0) return;
+  HeldText held(*message_);
   quiz::FillLists(*controls_);
   controls_->Text1(0).SetText("");
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -10,6 +11,14 @@ namespace ui {
 namespace {
 
 QString ToQt(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// A played row shows blanks; a screen reader says "празен ред" instead of
+// nothing.
+void SetRow(QListWidgetItem* item, const std::string& text) {
+  const QString shown = ToQt(text);
+  item->setText(shown);
+  item->setData(Qt::AccessibleTextRole, shown.trimmed().isEmpty() ? QVariant(QStringLiteral("празен ред")) : QVariant());
+}
 
 // Fusion gives lists and text boxes no focus mark of their own: paint one
 // over the frame, in the colour of the button's.
@@ -100,7 +109,7 @@ const std::string& WidgetListBox::List(int16_t i) const {
 
 void WidgetListBox::SetList(int16_t i, std::string text) {
   quiz::CheckRow("List write", i, ListCount());
-  widget_->item(i)->setText(ToQt(text));
+  SetRow(widget_->item(i), text);
   rows_[static_cast<size_t>(i)] = std::move(text);
 }
 
@@ -123,8 +132,10 @@ void WidgetListBox::SetListIndex(int16_t i) {
 
 void WidgetListBox::AddItem(std::string text) {
   quiz::CheckRoomForRow("AddItem", ListCount());
-  rows_.push_back(text);
-  widget_->addItem(ToQt(text));
+  auto* item = new QListWidgetItem;
+  SetRow(item, text);
+  widget_->addItem(item);
+  rows_.push_back(std::move(text));
 }
 
 void WidgetListBox::Clear() {
@@ -161,10 +172,26 @@ void MessageBoxWidget::focusOutEvent(QFocusEvent* event) {
 }
 
 void WidgetTextBox::SetText(std::string text) {
-  QString shown = ToQt(text);
+  text_ = std::move(text);
+  shown_ = false;
+  if (!held_) Show();
+}
+
+void WidgetTextBox::Release() {
+  held_ = false;
+  if (!shown_) Show();
+}
+
+void WidgetTextBox::Show() {
+  const QString before = widget_->toPlainText();
+  QString shown = ToQt(text_);
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   widget_->setPlainText(shown);
-  text_ = std::move(text);
+  shown_ = true;
+  // Tell assistive technology that the whole text was replaced, so that a
+  // screen reader reads the new verdict out.
+  QAccessibleTextUpdateEvent event(widget_, 0, before, shown);
+  QAccessible::updateAccessibility(&event);
 }
 
 CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {

@@ -81,9 +81,18 @@ class WidgetTextBox final : public quiz::TextBox {
   const std::string& Text() const override { return text_; }
   void SetText(std::string text) override;
 
+  // While held, writes are kept and the last one is shown on release: a
+  // verdict written in steps reaches the screen, and screen readers, once.
+  void Hold() { held_ = true; }
+  void Release();
+
  private:
+  void Show();
+
   QPlainTextEdit* widget_;
   std::string text_;
+  bool held_ = false;
+  bool shown_ = false;
 };
 
 // A command button that Enter presses as well as Space when it has the focus,
