@@ -1,0 +1,76 @@
+// Run at several QT_SCALE_FACTOR values: the window keeps its proportions and
+// nothing it shows is cut off.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextDocument>
+
+#include "main_window.h"
+#include "qt_print.h"
+
+namespace {
+
+class Scaled : public ::testing::Test {
+ protected:
+  Scaled() {
+    w.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
+  }
+  static double Factor() {
+    const QByteArray f = qgetenv("QT_SCALE_FACTOR");
+    return f.isEmpty() ? 1.0 : f.toDouble();
+  }
+  ui::Tarsomel w;
+};
+
+TEST_F(Scaled, EveryControlScalesWithTheFactor) {
+  const double factor = Factor();
+  ASSERT_DOUBLE_EQ(w.devicePixelRatioF(), factor);
+  // The layout stays the design in logical pixels...
+  EXPECT_EQ(w.size(), QSize(461, 345));
+  EXPECT_EQ(w.Label1(0)->geometry(), QRect(72, 0, 305, 25));
+  EXPECT_EQ(w.List1(0)->geometry(), QRect(16, 56, 153, 137));
+  EXPECT_EQ(w.List1(1)->geometry(), QRect(320, 56, 121, 137));
+  EXPECT_EQ(w.Command1(0)->geometry(), QRect(200, 104, 81, 25));
+  EXPECT_EQ(w.Text1(0)->geometry(), QRect(8, 200, 441, 137));
+  // ...and what reaches the screen is that many times larger, the colours
+  // where the design puts them.
+  const QImage image = w.grab().toImage();
+  EXPECT_EQ(image.size(), (QSizeF(461, 345) * factor).toSize());
+  const auto at = [&](int x, int y) { return image.pixelColor(int(x * factor), int(y * factor)); };
+  EXPECT_EQ(at(4, 4), QColor(192, 192, 255));
+  EXPECT_EQ(at(75, 3), QColor(255, 192, 128));
+  EXPECT_EQ(at(205, 110), QColor(255, 128, 128));
+  EXPECT_EQ(at(300, 150), QColor(192, 192, 255));
+}
+
+TEST_F(Scaled, NoTextIsCutOff) {
+  for (int i = 0; i < 3; ++i) {
+    QLabel* label = w.Label1(static_cast<int16_t>(i));
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width()) << i;
+    EXPECT_LE(label->fontMetrics().height(), label->contentsRect().height()) << i;
+  }
+  QPushButton* button = w.Command1(0);
+  EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 8, button->width());
+  EXPECT_LE(button->fontMetrics().height(), button->height() - 4);
+  for (int l = 0; l < 2; ++l) {
+    QListWidget* list = w.List1(static_cast<int16_t>(l));
+    for (int r = 0; r < list->count(); ++r) {
+      EXPECT_LE(list->fontMetrics().horizontalAdvance(list->item(r)->text()), list->viewport()->width() - 4)
+          << l << ":" << r;
+    }
+    EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+  }
+  // The message box wraps at word boundaries and never scrolls sideways.
+  ui::MessageBoxWidget* box = w.Text1(0);
+  EXPECT_EQ(box->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+  EXPECT_EQ(box->wordWrapMode(), QTextOption::WordWrap);
+  EXPECT_FALSE(box->horizontalScrollBar()->isVisible());
+  EXPECT_TRUE(box->verticalScrollBar()->isVisible());
+  EXPECT_GT(box->document()->lineCount(), box->document()->blockCount());  // long lines were wrapped
+}
+
+}  // namespace
