@@ -52,9 +52,34 @@ void ClassicListWidget::ForgetCurrentRow() {
 }
 
 bool ClassicListWidget::event(QEvent* event) {
-  const bool handled = QListWidget::event(event);
+  const bool handled = HandleInput(event, &ClassicListWidget::BaseEvent);
   if (event->type() == QEvent::Paint && hasFocus()) PaintFocusFrame(this);
   return handled;
+}
+
+bool ClassicListWidget::viewportEvent(QEvent* event) {
+  return HandleInput(event, &ClassicListWidget::BaseViewportEvent);
+}
+
+bool ClassicListWidget::HandleInput(QEvent* event, bool (ClassicListWidget::*handler)(QEvent*)) {
+  if (!event->isInputEvent()) return (this->*handler)(event);
+  if (input_depth_++ == 0) cleared_during_input_ = false;
+  const bool handled = (this->*handler)(event);
+  --input_depth_;
+  return handled;
+}
+
+void ClassicListWidget::ClearSelectionForQuiz() {
+  if (input_depth_ > 0) cleared_during_input_ = true;
+  ForgetCurrentRow();
+  clearSelection();
+}
+
+void ClassicListWidget::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) {
+  // Qt's key handling selects the new row a second time after the selection
+  // change it reported; by then the quiz may have judged the pair.
+  if (cleared_during_input_ && input_depth_ > 0) return;
+  QListWidget::setSelection(rect, command);
 }
 
 void ClassicListWidget::focusInEvent(QFocusEvent* event) {
@@ -123,8 +148,7 @@ int16_t WidgetListBox::ListIndex() const {
 void WidgetListBox::SetListIndex(int16_t i) {
   quiz::CheckSelection("ListIndex write", i, ListCount());
   if (i < 0) {
-    widget_->ForgetCurrentRow();
-    widget_->clearSelection();
+    widget_->ClearSelectionForQuiz();
   } else {
     widget_->setCurrentRow(i, QItemSelectionModel::ClearAndSelect);
   }

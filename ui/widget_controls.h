@@ -26,16 +26,31 @@ class ClassicListWidget final : public QListWidget {
   // not mark the first row and the next arrow key starts at the top.
   void ForgetCurrentRow();
 
+  // Clears the selection for the quiz. When that happens while the list is
+  // still handling the pupil's key or click that made the selection, the rest
+  // of that handling must not select the row again.
+  void ClearSelectionForQuiz();
+
   // Typing a letter selects the next row that starts with it; Space only
   // chooses the marked row and never jumps to a played (blank) row.
   void keyboardSearch(const QString& search) override;
 
  protected:
   bool event(QEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                        const QEvent* event) const override;
+
+ private:
+  bool HandleInput(QEvent* event, bool (ClassicListWidget::*handler)(QEvent*));
+  bool BaseEvent(QEvent* event) { return QListWidget::event(event); }
+  bool BaseViewportEvent(QEvent* event) { return QListWidget::viewportEvent(event); }
+
+  int input_depth_ = 0;                 // inside the pupil's key or mouse event
+  bool cleared_during_input_ = false;   // the quiz cleared the selection meanwhile
 };
 
 // The list box over a ClassicListWidget. It keeps the rows as the exact
