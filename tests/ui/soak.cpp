@@ -8,12 +8,13 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "application.h"
+#include "game_model.h"
 #include "main_window.h"
 #include "quiz.h"
 
@@ -21,21 +22,16 @@ namespace {
 
 using Rows = std::array<std::string, 10>;
 
-const Rows kNames = {"Водород", "Хелий", "Кислород", "Въглерод", "Неон", "Желязо", "Азот", "Силиций", "Магнезий", "Сяра"};
-const Rows kShown = {"-272°C", "-259°C", "-249°C", "-219°C", "-210°C", " 120°C", " 650°C", "1414°C", "1538°C", "3500°C"};
-const std::map<std::string, std::string> kMelts = {
-    {"Водород", "-259°C"}, {"Хелий", "-272°C"}, {"Кислород", "-219°C"}, {"Въглерод", "3500°C"}, {"Неон", "-249°C"},
-    {"Желязо", "1538°C"},  {"Азот", "-210°C"},  {"Силиций", "1414°C"},  {"Магнезий", " 650°C"}, {"Сяра", " 120°C"}};
-
-// The verdict for a chosen name (at `row`) and temperature, from the rules.
-std::string Verdict(const std::string& name, const std::string& temperature, int row) {
-  const auto melt = kMelts.find(name);
-  if (melt != kMelts.end() && melt->second == temperature) {
-    return "Вярно " + name + " температура на топене " + temperature + "\r\n" +
-           std::string(quiz::kDescriptions[static_cast<size_t>(row)]);
-  }
-  return "Грешен отговор за " + name + " и температура на топене " + temperature + "\r\n";
-}
+const Rows kNames = [] {
+  Rows rows;
+  std::copy(model::kNames.begin(), model::kNames.end(), rows.begin());
+  return rows;
+}();
+const Rows kShown = [] {
+  Rows rows;
+  std::copy(model::kShown.begin(), model::kShown.end(), rows.begin());
+  return rows;
+}();
 
 struct State {
   Rows names, temperatures;
@@ -138,7 +134,7 @@ class Soak {
       if (changed == 0 && std::find(b.begin(), b.end(), blank) == b.end()) Fail("a pair was checked but no row was played");
     }
     if (selected) Fail("a selection survived a verdict");
-    const std::string expected = Verdict(name, temperature, row);
+    const std::string expected = model::Verdict(name, temperature, row);
     if (after.text != expected) Fail("verdict was \"" + after.text + "\", the rules say \"" + expected + "\"");
     ++verdicts_;
     if (after.text.rfind("Вярно", 0) == 0) ++rights_;

@@ -1,0 +1,57 @@
+// The game as the rules state it, written apart from the quiz code, for tests
+// that play long random games on both and compare.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "quiz.h"
+
+namespace model {
+
+inline const std::vector<std::string> kNames = {"Водород", "Хелий", "Кислород", "Въглерод", "Неон",
+                                                "Желязо",  "Азот",  "Силиций",  "Магнезий", "Сяра"};
+inline const std::vector<std::string> kShown = {"-272°C", "-259°C", "-249°C", "-219°C", "-210°C",
+                                                " 120°C", " 650°C", "1414°C", "1538°C", "3500°C"};
+
+// The verdict for the name chosen at `row` and the chosen temperature.
+inline std::string Verdict(const std::string& name, const std::string& temperature, int row) {
+  static const std::map<std::string, std::string> melts = {
+      {"Водород", "-259°C"}, {"Хелий", "-272°C"}, {"Кислород", "-219°C"}, {"Въглерод", "3500°C"},
+      {"Неон", "-249°C"},    {"Желязо", "1538°C"}, {"Азот", "-210°C"},     {"Силиций", "1414°C"},
+      {"Магнезий", " 650°C"}, {"Сяра", " 120°C"}};
+  const auto melt = melts.find(name);
+  if (melt != melts.end() && melt->second == temperature) {
+    return "Вярно " + name + " температура на топене " + temperature + "\r\n" +
+           std::string(quiz::kDescriptions[static_cast<size_t>(row)]);
+  }
+  return "Грешен отговор за " + name + " и температура на топене " + temperature + "\r\n";
+}
+
+struct Game {
+  std::vector<std::string> names = kNames, temperatures = kShown;
+  int sel0 = -1, sel1 = -1;
+  std::string text;
+
+  // The "Чисти" button.
+  void Restart() {
+    names = kNames;
+    temperatures = kShown;
+    sel0 = sel1 = -1;
+    text.clear();
+  }
+
+  // The pupil selects a row; with a row selected in each list the pair is
+  // judged and both rows are played.
+  void Pick(int list, int row) {
+    (list == 0 ? sel0 : sel1) = row;
+    if (sel0 < 0 || sel1 < 0) return;
+    text = Verdict(names[static_cast<size_t>(sel0)], temperatures[static_cast<size_t>(sel1)], sel0);
+    names[static_cast<size_t>(sel0)] = " ";
+    temperatures[static_cast<size_t>(sel1)] = "  ";
+    sel0 = sel1 = -1;
+  }
+};
+
+}  // namespace model
