@@ -21,8 +21,14 @@ void SetRow(QListWidgetItem* item, const std::string& text) {
 }
 
 // Fusion gives lists and text boxes no focus mark of their own: paint one
-// over the frame, in the colour of the button's.
-void PaintFocusFrame(QFrame* frame) {
+// over the frame, in the colour of the button's, and repaint the frame when
+// the focus comes or goes. Called after the widget handled `event`.
+void FocusFrame(QFrame* frame, const QEvent* event) {
+  if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+    frame->update();
+    return;
+  }
+  if (event->type() != QEvent::Paint || !frame->hasFocus()) return;
   QPainter painter(frame);
   const int width = std::max(frame->frameWidth(), 2);
   painter.setPen(QPen(QColor(kFocusColour), width));
@@ -53,7 +59,7 @@ void ClassicListWidget::ForgetCurrentRow() {
 
 bool ClassicListWidget::event(QEvent* event) {
   const bool handled = HandleInput(event, &ClassicListWidget::BaseEvent);
-  if (event->type() == QEvent::Paint && hasFocus()) PaintFocusFrame(this);
+  FocusFrame(this, event);
   return handled;
 }
 
@@ -80,16 +86,6 @@ void ClassicListWidget::setSelection(const QRect& rect, QItemSelectionModel::Sel
   // change it reported; by then the quiz may have judged the pair.
   if (cleared_during_input_ && input_depth_ > 0) return;
   QListWidget::setSelection(rect, command);
-}
-
-void ClassicListWidget::focusInEvent(QFocusEvent* event) {
-  QListWidget::focusInEvent(event);
-  update();
-}
-
-void ClassicListWidget::focusOutEvent(QFocusEvent* event) {
-  QListWidget::focusOutEvent(event);
-  update();
 }
 
 void ClassicListWidget::keyboardSearch(const QString& search) {
@@ -181,18 +177,8 @@ MessageBoxWidget::MessageBoxWidget(QWidget* parent) : QPlainTextEdit(parent) {
 
 bool MessageBoxWidget::event(QEvent* event) {
   const bool handled = QPlainTextEdit::event(event);
-  if (event->type() == QEvent::Paint && hasFocus()) PaintFocusFrame(this);
+  FocusFrame(this, event);
   return handled;
-}
-
-void MessageBoxWidget::focusInEvent(QFocusEvent* event) {
-  QPlainTextEdit::focusInEvent(event);
-  update();
-}
-
-void MessageBoxWidget::focusOutEvent(QFocusEvent* event) {
-  QPlainTextEdit::focusOutEvent(event);
-  update();
 }
 
 void WidgetTextBox::SetText(std::string text) {

@@ -38,8 +38,6 @@ class ClassicListWidget final : public QListWidget {
  protected:
   bool event(QEvent* event) override;
   bool viewportEvent(QEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
   void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                        const QEvent* event) const override;
@@ -79,8 +77,6 @@ class MessageBoxWidget final : public QPlainTextEdit {
 
  protected:
   bool event(QEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
 };
 
 // The colour of every focus mark in the window.
