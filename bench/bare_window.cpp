@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardsticks for start-up: an empty Qt window of Tarsomel's size, built
 // with the same toolchain and Qt, and (with the argument "label") the same
 // window showing one word, which is what it costs to draw any text at all.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Speed and allocations of the quiz core on in-memory controls.
 #include <benchmark/benchmark.h>
 

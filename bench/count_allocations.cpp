@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Replaces the global operator new, in a file of its own so that the
 // compiler never sees an allocation and its release inlined across it.
 #include "count_allocations.h"

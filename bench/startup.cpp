@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up time and memory of Tarsomel beside a bare Qt window of the same
 // size, on the X display in DISPLAY (an Xvfb in bench/run).
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <initializer_list>
 #include <string>
 #include <string_view>

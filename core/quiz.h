@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Quiz core of Tarsomel: the list-box and text-box contract the quiz reaches
 // its controls through, an in-memory implementation of it, the element tables
 // and the two procedures that drive a game. No toolkit code lives here.

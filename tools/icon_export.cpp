@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Turns the icon's editable source (an XPM) into the files installers want:
 // PNGs at 32, 64 and 128 pixels (pixels repeated, never blurred) and a
 // Windows .ico. With --same A B it instead tells whether two images hold the

@@ -1,59 +1,128 @@
-// The window of Tarsomel: two lists to match, the "Чисти" button and the
-// message box, wired to the quiz core.
-#pragma once
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QLabel>
-#include <QWidget>
+// The window Tarsomel as both editions build it: what it is (placement in
+// twips, colours, font, captions, the task, tab order, what a screen reader
+// calls each control) and what it does (the three event handlers). No
+// toolkit here: the Qt and the Win32 layers only create widgets after this
+// design and adapt them to the quiz's list and text box contract.
+#pragma once
 
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "quiz.h"
-#include "widget_controls.h"
 
 namespace ui {
 
+// ---- What the window is ----------------------------------------------------
+
+struct Twips {
+  int left, top, width, height;
+};
+
+// Lengths in the design are twips: 1440 to the inch, 15 to a pixel at 96 dpi.
+constexpr int TwipsToPixels(int twips, int dpi = 96) { return (twips * dpi + 720) / 1440; }
+
+constexpr int kClientWidth = 6915;
+constexpr int kClientHeight = 5175;
+constexpr std::array<Twips, 3> kLabel1 = {{{1080, 0, 4575, 375}, {240, 480, 2295, 375}, {4800, 480, 1815, 375}}};
+constexpr std::array<Twips, 2> kList1 = {{{240, 840, 2295, 2055}, {4800, 840, 1815, 2055}}};
+constexpr Twips kCommand1 = {3000, 1560, 1215, 375};
+constexpr Twips kText1 = {120, 3000, 6615, 2055};
+
+struct Rgb {
+  int red, green, blue;
+};
+
+constexpr Rgb kWindowColour = {192, 192, 255};
+constexpr Rgb kLabelColour = {255, 192, 128};
+constexpr Rgb kCommandColour = {255, 128, 128};
+// The button while it is held down, and its outline.
+constexpr Rgb kCommandPressedColour = {224, 96, 96};
+constexpr Rgb kCommandEdgeColour = {128, 48, 48};
+// Every focus mark in the window, on lists, message box and button alike.
+constexpr Rgb kFocusColour = {0, 0, 128};
+
+constexpr std::string_view kFontFace = "Times New Roman";
+constexpr int kFontPoints = 12;
+
+constexpr std::array<std::string_view, 3> kLabelCaptions = {"Tarsomel", "Химически елемент", "Точка на топене"};
+constexpr std::string_view kCommandCaption = "Чисти";
+
 // The text the message box starts with: ten lines, each ended by CR LF.
-extern const char kTaskStatement[];
+extern const std::string_view kTaskStatement;
 
 // "<web address>  Физика - свойства, температура".
-QString WindowCaption();
+std::string WindowCaption();
 
-// Lengths in the design are twips: 15 to a pixel at 96 dots per inch.
-constexpr int TwipsToPixels(int twips) { return (twips + 7) / 15; }
+// The focusable controls, in the order Tab visits them; the first has the
+// focus when the window opens.
+enum class Control { kText1, kNames, kTemperatures, kCommand1 };
+constexpr std::array<Control, 4> kTabOrder = {Control::kText1, Control::kNames, Control::kTemperatures,
+                                              Control::kCommand1};
 
-class Tarsomel final : public QWidget {
+// What a screen reader calls each control and says it is for.
+struct Spoken {
+  std::string_view name;
+  std::string_view description;
+};
+Spoken SpokenAs(Control control);
+// A played row, which shows blanks.
+constexpr std::string_view kPlayedRowSpoken = "празен ред";
+// Whether a row shows nothing but blanks, as a played row does.
+bool IsBlankRow(std::string_view row);
+
+// ---- What the window does --------------------------------------------------
+
+// The message box as the handlers write to it. A verdict is written in
+// steps; while a handler runs the writes are only kept, and the text the
+// handler leaves is shown once, so that the screen, and a screen reader,
+// get one new text per verdict or restart.
+class MessageText : public quiz::TextBox {
  public:
-  // `family` is the face the window is drawn in; it must have Cyrillic.
-  explicit Tarsomel(const QString& family = QStringLiteral("Times New Roman"), QWidget* parent = nullptr);
-  ~Tarsomel() override;
+  const std::string& Text() const final { return text_; }
+  void SetText(std::string text) final;
 
-  // The controls by array name and index; only the members that exist.
-  QLabel* Label1(int16_t index) const { return labels_.at(static_cast<size_t>(index)); }
-  ClassicListWidget* List1(int16_t index) const { return lists_.at(static_cast<size_t>(index)); }
-  CommandButton* Command1(int16_t index) const;
-  MessageBoxWidget* Text1(int16_t index) const;
-  // The quiz's view of every list (the two above and the four tables) and of
-  // the message box.
-  const quiz::ControlSet& Controls() const { return *controls_; }
+  void Hold() { held_ = true; }
+  // Shows the last text written while held, if any was.
+  void Release();
 
-  // Event handlers.
+ protected:
+  // Puts `text` (CR LF line breaks) on the screen.
+  virtual void Show(const std::string& text) = 0;
+
+ private:
+  std::string text_;
+  bool held_ = false;
+  bool pending_ = false;
+};
+
+// The window's behaviour over its controls: the two lists the pupil plays
+// with and the message box, given by the toolkit layer; the four element
+// tables, which the pupil never sees, are kept here in memory.
+class Form {
+ public:
+  Form(quiz::ListBox& names, quiz::ListBox& temperatures, MessageText& text);
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  const quiz::ControlSet& Controls() const { return controls_; }
+
+  // Raised once, when the window's controls exist and before it is shown.
   void Form_Load();
+  // Raised when the selection of a member of the List1 array changes.
   void List1_Click(int16_t Index);
+  // Raised when a member of the Command1 array is pressed.
   void Command1_Click(int16_t Index);
 
  private:
-  std::array<QLabel*, 3> labels_{};
-  std::array<ClassicListWidget*, 2> lists_{};
-  CommandButton* command_ = nullptr;
-  MessageBoxWidget* text_ = nullptr;
-
-  std::array<std::unique_ptr<WidgetListBox>, 2> visible_;
-  // The element tables; the pupil never sees them.
   std::array<quiz::MemoryListBox, 4> tables_;
-  std::unique_ptr<WidgetTextBox> message_;
-  std::unique_ptr<quiz::ControlSet> controls_;
+  MessageText& text_;
+  quiz::ControlSet controls_;
 };
 
 }  // namespace ui

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +10,7 @@
 #include <vector>
 
 #include "quiz.h"
+#include "rows.h"
 
 namespace {
 
@@ -14,16 +18,9 @@ using quiz::CheckPair;
 using quiz::ControlSet;
 using quiz::FillLists;
 
-const std::vector<std::string> kNames = {"Водород", "Хелий", "Кислород", "Въглерод", "Неон",
-                                         "Желязо",  "Азот",  "Силиций",  "Магнезий", "Сяра"};
-const std::vector<std::string> kShown = {"-272°C", "-259°C", "-249°C", "-219°C", "-210°C",
-                                         " 120°C", " 650°C", "1414°C", "1538°C", "3500°C"};
-
-std::vector<std::string> Rows(const quiz::ListBox& list) {
-  std::vector<std::string> rows;
-  for (int16_t i = 0; i < list.ListCount(); ++i) rows.push_back(list.List(i));
-  return rows;
-}
+using testing_support::kNames;
+using testing_support::kShown;
+using testing_support::Rows;
 
 // A list box that writes every change to a shared log and, like a toolkit
 // list may, raises Click after each change of rows or selection (but not

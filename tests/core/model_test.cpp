@@ -1,5 +1,9 @@
-// Long random games played on the in-memory controls and, side by side, on a
-// small model of the game written from the rules alone.
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Long random games played through the window's handlers on in-memory
+// controls and, side by side, on a small model of the game written from the
+// rules alone.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -7,55 +11,51 @@
 #include <vector>
 
 #include "game_model.h"
+#include "memory_form.h"
 #include "quiz.h"
 
 namespace {
 
-void ExpectSame(quiz::MemoryControls& c, const model::Game& m, int step) {
-  for (int16_t list = 0; list < 2; ++list) {
-    const auto& rows = list == 0 ? m.names : m.temperatures;
-    ASSERT_EQ(c.List1(list).ListCount(), static_cast<int16_t>(rows.size())) << "step " << step;
-    for (int16_t i = 0; i < c.List1(list).ListCount(); ++i) {
-      ASSERT_EQ(c.List1(list).List(i), rows[static_cast<size_t>(i)]) << "step " << step << " list " << list;
-    }
-  }
-  ASSERT_EQ(c.List1(0).ListIndex(), m.sel0) << "step " << step;
-  ASSERT_EQ(c.List1(1).ListIndex(), m.sel1) << "step " << step;
-  ASSERT_EQ(c.Text1().Text(), m.text) << "step " << step;
+void ExpectSame(const testing_support::MemoryForm& c, const model::Game& m, int step) {
+  ASSERT_EQ(testing_support::Rows(c.names), m.names) << "step " << step;
+  ASSERT_EQ(testing_support::Rows(c.temperatures), m.temperatures) << "step " << step;
+  ASSERT_EQ(c.names.ListIndex(), m.sel0) << "step " << step;
+  ASSERT_EQ(c.temperatures.ListIndex(), m.sel1) << "step " << step;
+  ASSERT_EQ(c.Text(), m.text) << "step " << step;
 }
 
 TEST(Model, RandomGamesAgreeWithTheModel) {
   for (unsigned seed : {1u, 2u, 3u, 2026u}) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 random(seed);
-    quiz::MemoryControls c;
-    const quiz::ControlSet& set = c.Set();
+    testing_support::MemoryForm c;
     model::Game m;
-    c.Text1().SetText("task");
-    quiz::FillLists(set);
-    m.text = "task";  // the first fill leaves the task statement in the box
+    m.text = std::string(ui::kTaskStatement);  // the first fill leaves the task statement in the box
+    int verdicts_shown = 0;
     int rights = 0;
     for (int step = 0; step < 20000; ++step) {
       const unsigned action = random() % 41;
+      const int shown_before = c.message.shown;
+      const std::string text_before = m.text;
+      bool acted = true;
       if (action == 40) {
-        // The restart button: refill, then empty the box.
-        quiz::FillLists(set);
-        set.Text1(0).SetText("");
+        c.Restart();
         m.Restart();
       } else {
         const auto list = static_cast<int16_t>(action / 20);
         const auto row = static_cast<int16_t>((action % 20) / 2);
-        set.List1(list).SetListIndex(row);
-        // The window's guard: both selections read, then tested.
-        const int16_t sel0 = set.List1(0).ListIndex();
-        const int16_t sel1 = set.List1(1).ListIndex();
-        if (sel0 > -1 && sel1 > -1) quiz::CheckPair(set);
+        c.Pick(list, row);
         m.Pick(list, row);
+        acted = m.sel0 < 0 && m.sel1 < 0;  // the pick completed a pair
       }
       ExpectSame(c, m, step);
+      // Each verdict and each restart reaches the screen once, and nothing else does.
+      ASSERT_EQ(c.message.shown - shown_before, acted ? 1 : 0) << "step " << step << " after " << text_before;
+      verdicts_shown += c.message.shown - shown_before;
       if (m.text.starts_with("Вярно")) ++rights;
     }
     EXPECT_GT(rights, 0);  // the games did reach right answers
+    EXPECT_GT(verdicts_shown, 1000);
   }
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +10,7 @@
 #include <vector>
 
 #include "quiz.h"
+#include "rows.h"
 
 namespace {
 
@@ -50,11 +54,7 @@ TEST(LowerFirst, LowersCyrillicCapitals) {
   EXPECT_EQ(LowerFirst("Ярък"), "ярък");
 }
 
-std::vector<std::string> Rows(const quiz::ListBox& list) {
-  std::vector<std::string> rows;
-  for (int16_t i = 0; i < list.ListCount(); ++i) rows.push_back(list.List(i));
-  return rows;
-}
+using testing_support::Rows;
 
 const std::vector<std::string> kExpectedNames = {"Водород", "Хелий", "Кислород", "Въглерод", "Неон",
                                                  "Желязо",  "Азот",  "Силиций",  "Магнезий", "Сяра"};

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tarsomel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # With no font that has Cyrillic letters the window's Bulgarian text cannot be
 # shown: the program says so in one line and exits with status 1 instead of
 # showing empty boxes.
-source "$(dirname "$0")/xvfb.sh"
+source "$(dirname "$0")/session.sh"
 program=$1
 mkdir -p "$workdir/fonts" "$workdir/fontcache"
 cat >"$workdir/fonts.conf" <<CONF

@@ -1,51 +1,110 @@
 #!/usr/bin/env bash
-# Starts the built program in Xvfb and plays it with real mouse clicks: a
-# right pair, a restart and the same pair again, reading the message box back
-# through the clipboard each time.
-source "$(dirname "$0")/xvfb.sh"
-program=$1
+# SPDX-FileCopyrightText: 2026 Tarsomel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 
+# Plays the built program in a private desktop session with real mouse
+# clicks and keys: a right pair, a played pair, a restart and the same pair
+# again, reading the message box back through the clipboard. Every position
+# is taken from the window itself, through the accessibility bus; every wait
+# is for a condition, bounded. Also types dead-key and Compose sequences into
+# the message box, which must refuse them.
+source "$(dirname "$0")/session.sh"
+program=$1
+atspi=(/usr/bin/python3 "$(dirname "$0")/atspi.py")
+names="Химически елемент"
+temperatures="Точка на топене"
+box="Съобщение"
+
+start_accessibility
+# The toolkit's own compose support, as on a desktop without an input method.
+export LANG=C.UTF-8 QT_IM_MODULE=compose
 launch "$program"
 win=$(window_of "Физика - свойства, температура")
-sleep 0.5
+xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
 
-# Window-relative points, in pixels at 96 dpi: rows are about 18 px high.
-click() { xdotool mousemove --window "$win" "$1" "$2" click 1; sleep 0.3; }
-name_row() { click 60 $((66 + 18 * $1)); }
-temperature_row() { click 360 $((66 + 18 * $1)); }
-restart() { click 240 116; }
+box_text() { "${atspi[@]}" text "$box"; }
+box_starts() { [[ "$(box_text)" == "$1"* ]]; }
+selected_is() { [ "$("${atspi[@]}" selected "$1")" = "$2" ]; }
+
+# click_row LIST ROW: scrolls the row into sight with the wheel if needed,
+# then clicks its middle.
+click_row() {
+  local list=$1 row=$2 point status tries=0
+  while :; do
+    status=0
+    point=$("${atspi[@]}" row "$list" "$row") || status=$?
+    read -r x y <<<"$point"
+    [ "$status" -eq 0 ] && break
+    [ "$status" -eq 3 ] || [ "$status" -eq 4 ] || fail "cannot find row $row of $list"
+    tries=$((tries + 1))
+    [ "$tries" -le 20 ] || fail "row $row of $list never came into sight"
+    # The wheel over the list: up (button 4) or down (button 5).
+    xdotool mousemove "$x" "$y" click $((status == 3 ? 4 : 5))
+  done
+  xdotool mousemove "$x" "$y" click 1
+}
+# pick LIST ROW: a click that selects a row and completes no pair.
+pick() {
+  click_row "$1" "$2"
+  wait_for 10 "row $2 of $1 was not selected" selected_is "$1" "$2"
+}
 copy_box() {
-  click 200 300
+  read -r bx by bw bh <<<"$("${atspi[@]}" box "$box")"
+  xdotool mousemove $((bx + bw / 2)) $((by + bh / 2)) click 1
+  printf 'marker' | xclip -selection clipboard
   xdotool key ctrl+a ctrl+c
-  sleep 0.3
+  wait_for 10 "nothing was copied" bash -c '[ "$(xclip -o -selection clipboard)" != marker ]'
   xclip -o -selection clipboard
 }
-fail() { echo "FAIL: $*"; exit 1; }
+first_line() { printf '%s\n' "$1" | head -n1; }
 
-name_row 0         # Водород
-temperature_row 1  # -259°C
+pick "$names" 0                   # Водород
+click_row "$temperatures" 1       # -259°C: the pair is judged
+wait_for 10 "no verdict after a right pair: $(box_text)" box_starts "Вярно Водород"
 text=$(copy_box)
-first_line=$(printf '%s\n' "$text" | head -n1)
-[ "$first_line" = "Вярно Водород температура на топене -259°C" ] || fail "verdict was: $first_line"
-printf '%s\n' "$text" | sed -n 2p | grep -q '^Водородът е най-лекият химичен елемент' ||
-  fail "no description after the verdict: $text"
-echo "right pair: ok"
+[ "$(first_line "$text")" = "Вярно Водород температура на топене -259°C" ] || fail "verdict was: $text"
+printf '%s\n' "$text" | sed -n 2p | grep -q '^Водородът е най-лекият' || fail "no description after the verdict: $text"
+echo "right pair by mouse: ok"
 
-# The same pair again is now two played rows: a wrong verdict with blanks.
-name_row 0
-temperature_row 1
-text=$(copy_box)
-[ "$text" = "Грешен отговор за   и температура на топене   " ] || fail "played rows gave: $text"
+# Sulfur is scrolled out of sight at first: the wheel brings it in.
+click_row "$temperatures" 5       #  120°C
+wait_for 10 "120°C was not selected" selected_is "$temperatures" 5
+click_row "$names" 9              # Сяра
+wait_for 10 "no verdict for sulfur: $(box_text)" box_starts "Вярно Сяра"
+echo "right pair in the other order, scrolled: ok"
+
+# The same hydrogen rows again are now two played rows.
+pick "$names" 0
+click_row "$temperatures" 1
+wait_for 10 "no verdict for played rows" box_starts "Грешен"
+[ "$(copy_box)" = "Грешен отговор за   и температура на топене   " ] || fail "played rows gave: $(box_text)"
 echo "played rows: ok"
 
-restart
-printf 'marker' | xclip -selection clipboard
-[ "$(copy_box)" = "marker" ] || fail "the box was not emptied by the restart"
-name_row 0
-temperature_row 1
-text=$(copy_box)
-[ "$(printf '%s\n' "$text" | head -n1)" = "Вярно Водород температура на топене -259°C" ] ||
-  fail "the restart did not restore the rows: $text"
+# Dead keys and Compose write nothing into the message box.
+before=$(box_text)
+read -r bx by bw bh <<<"$("${atspi[@]}" box "$box")"
+xdotool mousemove $((bx + bw / 2)) $((by + bh / 2)) click 1
+wait_for 10 "the click did not clear the box's selection" bash -c "[ \"\$(${atspi[*]@Q} selection '$box')\" = 0 ]"
+xdotool key dead_acute e dead_grave a Multi_key apostrophe e Multi_key quotedbl u
+xdotool type --delay 20 'xyz'
+xdotool key BackSpace Delete ctrl+v ctrl+x ctrl+z
+# A key the box does take: Ctrl+A selects its text; once that shows, every
+# key sent before it has been handled too.
+xdotool key ctrl+a
+wait_for 10 "Ctrl+A selected nothing" bash -c "[ \"\$(${atspi[*]@Q} selection '$box')\" != 0 ]"
+[ "$(box_text)" = "$before" ] || fail "the message box was written to: $(box_text)"
+echo "dead keys, compose, typing, paste, cut, undo: refused"
+
+# Restart: "Чисти" by mouse, with the temperatures scrolled to their end.
+pick "$temperatures" 9
+read -r cx cy cw ch <<<"$("${atspi[@]}" box "Чисти")"
+xdotool mousemove $((cx + cw / 2)) $((cy + ch / 2)) click 1
+wait_for 10 "the box was not emptied by the restart" bash -c "[ -z \"\$(${atspi[*]@Q} text '$box')\" ]"
+first_row_visible() { "${atspi[@]}" row "$temperatures" 0 >/dev/null; }
+wait_for 10 "after the restart the first temperature is scrolled out of sight" first_row_visible
+pick "$names" 0
+click_row "$temperatures" 1
+wait_for 10 "the restart did not restore the rows: $(box_text)" box_starts "Вярно Водород"
 echo "restart: ok"
 
 kill -0 "$launched" || fail "the program has gone"

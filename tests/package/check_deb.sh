@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tarsomel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, unpacks it into a scratch root and checks what a
 # teacher's computer would get: the control fields, exactly the expected
 # files, the version, a menu entry that points at the installed program and
 # icon, dependencies apt can satisfy, and an installed program that starts.
-source "$(dirname "$0")/../e2e/xvfb.sh"
+source "$(dirname "$0")/../e2e/session.sh"
 build_dir=$1
 app_id=$2
 version=$3
@@ -26,7 +28,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(field Description)" ] || fail "no Description"
 depends=$(field Depends)
 depend_names=$(echo "$depends" | tr ',' '\n' | sed 's/(.*//; s/ //g')
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 fonts-liberation; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 fonts-liberation qt6-translations-l10n; do
   grep -q -x -F "$needed" <<<"$depend_names" || fail "Depends lacks $needed: $depends"
 done
 echo "control fields: ok ($depends)"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -9,8 +12,8 @@
 
 #include <vector>
 
-#include "main_window.h"
 #include "qt_print.h"
+#include "qt_window.h"
 
 namespace {
 
@@ -42,8 +45,7 @@ class Accessibility : public ::testing::Test {
     // on, so that widgets send their events.
     platform_ = QGuiApplicationPrivate::platformIntegration()->accessibility();
     if (platform_ != nullptr) platform_->setActive(true);
-    w.show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
+    EXPECT_TRUE(testing_support::ShowActive(w));
     heard = &events;
   }
   ~Accessibility() override {
@@ -52,11 +54,7 @@ class Accessibility : public ::testing::Test {
     QAccessible::installUpdateHandler(previous_);
   }
 
-  void ClickRow(int list, int row) {
-    QListWidget* l = w.List1(static_cast<int16_t>(list));
-    l->scrollToItem(l->item(row));
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, l->visualItemRect(l->item(row)).center());
-  }
+  void ClickRow(int list, int row) { testing_support::ClickRow(w, list, row); }
   static QAccessibleInterface* Of(QObject* o) { return QAccessible::queryAccessibleInterface(o); }
 
   // Text events the message box sent since the last call.

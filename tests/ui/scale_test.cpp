@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Run at several QT_SCALE_FACTOR values: the window keeps its proportions and
 // nothing it shows is cut off.
 #include <gtest/gtest.h>
@@ -8,17 +11,14 @@
 #include <QTest>
 #include <QTextDocument>
 
-#include "main_window.h"
 #include "qt_print.h"
+#include "qt_window.h"
 
 namespace {
 
 class Scaled : public ::testing::Test {
  protected:
-  Scaled() {
-    w.show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-  }
+  Scaled() { EXPECT_TRUE(testing_support::ShowActive(w)); }
   static double Factor() {
     const QByteArray f = qgetenv("QT_SCALE_FACTOR");
     return f.isEmpty() ? 1.0 : f.toDouble();

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drives the real window (offscreen) with a long random stream of pupil input
 // and checks after every event what must always hold. Seeded, so a failure
 // can be replayed: soak [EVENTS] [SEED]
@@ -15,23 +18,20 @@
 
 #include "application.h"
 #include "game_model.h"
-#include "main_window.h"
+#include "qt_window.h"
 #include "quiz.h"
 
 namespace {
 
 using Rows = std::array<std::string, 10>;
 
-const Rows kNames = [] {
-  Rows rows;
-  std::copy(model::kNames.begin(), model::kNames.end(), rows.begin());
-  return rows;
-}();
-const Rows kShown = [] {
-  Rows rows;
-  std::copy(model::kShown.begin(), model::kShown.end(), rows.begin());
-  return rows;
-}();
+Rows Fixed(const std::vector<std::string>& rows) {
+  Rows out;
+  std::copy(rows.begin(), rows.end(), out.begin());
+  return out;
+}
+const Rows kNames = Fixed(testing_support::kNames);
+const Rows kShown = Fixed(testing_support::kShown);
 
 struct State {
   Rows names, temperatures;
@@ -41,12 +41,8 @@ struct State {
 class Soak {
  public:
   Soak(unsigned seed) : random_(seed) {
-    w_.show();
-    if (!QTest::qWaitForWindowExposed(&w_)) Fail("the window was not shown");
-    QApplication::setActiveWindow(&w_);
-    (void)QTest::qWaitForWindowActive(&w_);
+    if (!testing_support::ShowActive(w_)) Fail("the window was not shown");
     QObject::connect(w_.Text1(0), &QPlainTextEdit::textChanged, [this] { ++text_changes_; });
-    task_ = w_.Controls().Text1(0).Text();
   }
 
   void Run(long events) {
@@ -191,7 +187,6 @@ class Soak {
 
   ui::Tarsomel w_;
   std::mt19937 random_;
-  std::string task_;
   std::string last_ = "start";
   int text_changes_ = 0;
   long event_ = 0, verdicts_ = 0, rights_ = 0, restarts_ = 0, clicks_ = 0, keys_ = 0;

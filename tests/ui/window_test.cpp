@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -5,50 +8,30 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QListWidget>
+#include <QMenu>
+#include <QScrollBar>
 #include <QTest>
 
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "main_window.h"
 #include "qt_print.h"
+#include "qt_window.h"
 
 namespace {
 
-const QStringList kNames = {QStringLiteral("Водород"), QStringLiteral("Хелий"),   QStringLiteral("Кислород"),
-                            QStringLiteral("Въглерод"), QStringLiteral("Неон"),    QStringLiteral("Желязо"),
-                            QStringLiteral("Азот"),     QStringLiteral("Силиций"), QStringLiteral("Магнезий"),
-                            QStringLiteral("Сяра")};
-const QStringList kShown = {QStringLiteral("-272°C"), QStringLiteral("-259°C"), QStringLiteral("-249°C"),
-                            QStringLiteral("-219°C"), QStringLiteral("-210°C"), QStringLiteral(" 120°C"),
-                            QStringLiteral(" 650°C"), QStringLiteral("1414°C"), QStringLiteral("1538°C"),
-                            QStringLiteral("3500°C")};
-
-QStringList Rows(const QListWidget* list) {
-  QStringList rows;
-  for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
-  return rows;
-}
+using testing_support::Rows;
+const QStringList kNames = testing_support::ToQt(testing_support::kNames);
+const QStringList kShown = testing_support::ToQt(testing_support::kShown);
 
 class Window : public ::testing::Test {
  protected:
-  Window() {
-    w.show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-    QApplication::setActiveWindow(&w);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
-  }
+  Window() { EXPECT_TRUE(testing_support::ShowActive(w)); }
 
-  // A mouse click on a row, scrolled into view first as the pupil would.
-  void ClickRow(int list, int row) {
-    QListWidget* l = w.List1(static_cast<int16_t>(list));
-    l->scrollToItem(l->item(row));
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, l->visualItemRect(l->item(row)).center());
-  }
-  int Selected(int list) {
-    const auto rows = w.List1(static_cast<int16_t>(list))->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.front().row();
-  }
+  void ClickRow(int list, int row) { testing_support::ClickRow(w, list, row); }
+  int Selected(int list) { return testing_support::Selected(w.List1(static_cast<int16_t>(list))); }
   void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
@@ -226,6 +209,19 @@ TEST_F(Window, RestartRestoresEveryRowAndEmptiesTheBox) {
   EXPECT_TRUE(Text().starts_with("Грешен"));
 }
 
+TEST_F(Window, ARestartShowsBothListsFromTheirFirstRow) {
+  ClickRow(0, 9);
+  ClickRow(1, 8);
+  for (int l = 0; l < 2; ++l) ASSERT_GT(w.List1(static_cast<int16_t>(l))->verticalScrollBar()->value(), 0);
+  QTest::mouseClick(w.Command1(0), Qt::LeftButton);
+  QApplication::processEvents();
+  for (int l = 0; l < 2; ++l) {
+    QListWidget* list = w.List1(static_cast<int16_t>(l));
+    EXPECT_EQ(list->verticalScrollBar()->value(), 0) << l;
+    EXPECT_EQ(list->indexAt(QPoint(4, 4)).row(), 0) << l;
+  }
+}
+
 TEST_F(Window, FocusEnteringAListSelectsNothing) {
   Key(Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), w.List1(0));
@@ -303,6 +299,22 @@ TEST_F(Window, TheMessageBoxCanBeCopiedWithTheKeyboard) {
   // Typing changes nothing.
   Key(Qt::Key_X);
   EXPECT_TRUE(Shown().startsWith(QStringLiteral("Вярно Азот")));
+}
+
+// The program is Bulgarian, and so is what the toolkit itself shows in it,
+// whatever the desktop's language.
+TEST_F(Window, TheMessageBoxMenuIsInBulgarian) {
+  std::unique_ptr<QMenu> menu(w.Text1(0)->createStandardContextMenu());
+  ASSERT_NE(menu, nullptr);
+  int entries = 0;
+  for (QAction* action : menu->actions()) {
+    if (action->isSeparator()) continue;
+    ++entries;
+    const QString text = action->text().remove(QLatin1Char('&'));
+    EXPECT_TRUE(std::any_of(text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Cyrillic; }))
+        << text.toStdString();
+  }
+  EXPECT_GE(entries, 2);  // at least copy and select all
 }
 
 TEST_F(Window, TheTablesNeverShow) {

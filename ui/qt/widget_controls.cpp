@@ -1,8 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "widget_controls.h"
 
 #include <algorithm>
 
 #include <QAccessible>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -10,14 +14,13 @@ namespace ui {
 
 namespace {
 
-QString ToQt(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString ToQt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // A played row shows blanks; a screen reader says "празен ред" instead of
 // nothing.
 void SetRow(QListWidgetItem* item, const std::string& text) {
-  const QString shown = ToQt(text);
-  item->setText(shown);
-  item->setData(Qt::AccessibleTextRole, shown.trimmed().isEmpty() ? QVariant(QStringLiteral("празен ред")) : QVariant());
+  item->setText(ToQt(text));
+  item->setData(Qt::AccessibleTextRole, IsBlankRow(text) ? QVariant(ToQt(kPlayedRowSpoken)) : QVariant());
 }
 
 // Fusion gives lists and text boxes no focus mark of their own: paint one
@@ -31,7 +34,7 @@ void FocusFrame(QFrame* frame, const QEvent* event) {
   if (event->type() != QEvent::Paint || !frame->hasFocus()) return;
   QPainter painter(frame);
   const int width = std::max(frame->frameWidth(), 2);
-  painter.setPen(QPen(QColor(kFocusColour), width));
+  painter.setPen(QPen(QColor(kFocusColour.red, kFocusColour.green, kFocusColour.blue), width));
   painter.setBrush(Qt::NoBrush);
   const qreal inset = width / 2.0;
   painter.drawRect(QRectF(frame->rect()).adjusted(inset, inset, -inset, -inset));
@@ -162,6 +165,8 @@ void WidgetListBox::Clear() {
   rows_.clear();
   widget_->clear();
   widget_->ForgetCurrentRow();
+  // A list filled anew starts from its top, whatever was scrolled before.
+  widget_->scrollToTop();
 }
 
 MessageBoxWidget::MessageBoxWidget(QWidget* parent) : QPlainTextEdit(parent) {
@@ -181,23 +186,17 @@ bool MessageBoxWidget::event(QEvent* event) {
   return handled;
 }
 
-void WidgetTextBox::SetText(std::string text) {
-  text_ = std::move(text);
-  shown_ = false;
-  if (!held_) Show();
+void MessageBoxWidget::inputMethodEvent(QInputMethodEvent* event) {
+  // A read-only QPlainTextEdit still inserts a commit string (a dead key
+  // with a letter, a Compose sequence); only the program writes here.
+  event->accept();
 }
 
-void WidgetTextBox::Release() {
-  held_ = false;
-  if (!shown_) Show();
-}
-
-void WidgetTextBox::Show() {
+void WidgetTextBox::Show(const std::string& text) {
   const QString before = widget_->toPlainText();
-  QString shown = ToQt(text_);
+  QString shown = ToQt(text);
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   widget_->setPlainText(shown);
-  shown_ = true;
   // Tell assistive technology that the whole text was replaced, so that a
   // screen reader reads the new verdict out.
   QAccessibleTextUpdateEvent event(widget_, 0, before, shown);

@@ -1,17 +1,37 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "application.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyleFactory>
+#include <QTranslator>
+
+#include "main_window.h"
+#include "tarsomel_version.h"
 
 namespace ui {
 
-void PrepareApplication(QApplication& app) {
+bool PrepareApplication(QApplication& app) {
   QApplication::setApplicationName(QStringLiteral("Tarsomel"));
-  QApplication::setApplicationVersion(QStringLiteral(TARSOMEL_VERSION));
+  QApplication::setApplicationVersion(QString::fromUtf8(tarsomel::kVersion.data(), tarsomel::kVersion.size()));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarsomel/tarsomel.xpm")));
   if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
+
+  // The program speaks Bulgarian, and so does the toolkit inside it.
+  QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+  auto* translator = new QTranslator(&app);
+  if (!translator->load(QLocale(QLocale::Bulgarian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete translator;
+    return false;
+  }
+  QApplication::installTranslator(translator);
+  return true;
 }
 
 std::optional<QString> CyrillicFamily(QString* note) {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lets GoogleTest print Qt strings readably in failure messages.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Qt widgets behind the quiz's list-box and text-box contract.
 #pragma once
 
@@ -9,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "main_window.h"
 #include "quiz.h"
 
 namespace ui {
@@ -77,33 +81,22 @@ class MessageBoxWidget final : public QPlainTextEdit {
 
  protected:
   bool event(QEvent* event) override;
+  // Text composed with dead keys or an input method: refused like typing.
+  void inputMethodEvent(QInputMethodEvent* event) override;
 };
 
-// The colour of every focus mark in the window.
-inline constexpr QRgb kFocusColour = qRgb(0, 0, 128);
-
 // The text box over the message box. Qt turns CR LF into its own paragraph
-// breaks and cannot give them back, so the exact string is kept here and the
-// widget only shows it.
-class WidgetTextBox final : public quiz::TextBox {
+// breaks and cannot give them back, so the exact string is kept by the
+// shared message text and the widget only shows it.
+class WidgetTextBox final : public MessageText {
  public:
   explicit WidgetTextBox(QPlainTextEdit* widget) : widget_(widget) {}
 
-  const std::string& Text() const override { return text_; }
-  void SetText(std::string text) override;
-
-  // While held, writes are kept and the last one is shown on release: a
-  // verdict written in steps reaches the screen, and screen readers, once.
-  void Hold() { held_ = true; }
-  void Release();
+ protected:
+  void Show(const std::string& text) override;
 
  private:
-  void Show();
-
   QPlainTextEdit* widget_;
-  std::string text_;
-  bool held_ = false;
-  bool shown_ = false;
 };
 
 // A command button that Enter presses as well as Space when it has the focus,

@@ -1,0 +1,88 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window's design and handlers, shared by both editions, on in-memory
+// controls.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "main_window.h"
+#include "memory_form.h"
+#include "rows.h"
+
+namespace {
+
+using testing_support::MemoryForm;
+using testing_support::Rows;
+
+TEST(Form, OpensWithTheTaskAndBothListsFilledNoneSelected) {
+  MemoryForm f;
+  EXPECT_EQ(f.Text(), std::string(ui::kTaskStatement));
+  EXPECT_EQ(f.message.shown, 1);
+  EXPECT_EQ(Rows(f.names), testing_support::kNames);
+  EXPECT_EQ(Rows(f.temperatures), testing_support::kShown);
+  EXPECT_EQ(f.names.ListIndex(), -1);
+  EXPECT_EQ(f.temperatures.ListIndex(), -1);
+  for (int16_t t = 2; t <= 5; ++t) EXPECT_EQ(f.form.Controls().List1(t).ListCount(), 10);
+}
+
+TEST(Form, AVerdictAndARestartEachReachTheScreenOnce) {
+  MemoryForm f;
+  f.Pick(0, 9);
+  EXPECT_EQ(f.message.shown, 1);  // one list alone: nothing happens
+  f.Pick(1, 5);
+  EXPECT_EQ(f.message.shown, 2);  // written in three steps, shown once
+  EXPECT_TRUE(f.Text().starts_with("Вярно Сяра температура на топене  120°C\r\n"));
+  f.Pick(0, 2);
+  f.Restart();
+  EXPECT_EQ(f.message.shown, 3);
+  EXPECT_EQ(f.Text(), "");
+  EXPECT_EQ(f.names.ListIndex(), -1);
+  EXPECT_EQ(Rows(f.names), testing_support::kNames);
+}
+
+TEST(Form, OnlyTheFirstButtonRestarts) {
+  MemoryForm f;
+  f.Pick(0, 0);
+  f.Pick(1, 0);
+  const std::string verdict = f.Text();
+  for (int16_t index : {1, -1, 5}) f.form.Command1_Click(index);
+  EXPECT_EQ(f.Text(), verdict);
+  EXPECT_EQ(f.names.List(0), " ");
+}
+
+TEST(Form, TheGuardIgnoresWhichListClickedAndRunsOnlyWithTwoSelections) {
+  MemoryForm f;
+  f.names.SetListIndex(3);
+  f.form.List1_Click(1);  // the other list's Click, one selection: nothing
+  EXPECT_EQ(f.Text(), std::string(ui::kTaskStatement));
+  f.temperatures.SetListIndex(9);
+  f.form.List1_Click(0);
+  EXPECT_EQ(f.Text(), "Вярно Въглерод температура на топене 3500°C\r\n" + std::string(quiz::kDescriptions[3]));
+}
+
+TEST(Design, PixelsFromTwipsAtAnyDpiAndTheTabOrder) {
+  EXPECT_EQ(ui::TwipsToPixels(ui::kClientWidth), 461);
+  EXPECT_EQ(ui::TwipsToPixels(ui::kClientHeight), 345);
+  EXPECT_EQ(ui::TwipsToPixels(ui::kClientWidth, 144), 692);
+  EXPECT_EQ(ui::TwipsToPixels(ui::kClientHeight, 144), 518);
+  EXPECT_EQ(ui::TwipsToPixels(ui::kList1[1].left, 120), 400);
+  // Every control fits in the client area.
+  for (const ui::Twips& t : {ui::kLabel1[0], ui::kLabel1[1], ui::kLabel1[2], ui::kList1[0], ui::kList1[1],
+                             ui::kCommand1, ui::kText1}) {
+    EXPECT_LE(t.left + t.width, ui::kClientWidth);
+    EXPECT_LE(t.top + t.height, ui::kClientHeight);
+  }
+  EXPECT_EQ(ui::kTabOrder.front(), ui::Control::kText1);
+  std::set<std::string_view> names;
+  for (ui::Control c : ui::kTabOrder) names.insert(ui::SpokenAs(c).name);
+  EXPECT_EQ(names.size(), ui::kTabOrder.size());
+  EXPECT_TRUE(ui::WindowCaption().ends_with("  Физика - свойства, температура"));
+  EXPECT_TRUE(ui::IsBlankRow("  "));
+  EXPECT_TRUE(ui::IsBlankRow(" "));
+  EXPECT_FALSE(ui::IsBlankRow(" 120°C"));
+}
+
+}  // namespace

@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tarsomel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Sourced by the end-to-end tests: a private desktop session as a pupil's
+# would be, in a scratch folder: a home, an Xvfb, a D-Bus session bus and,
+# with `start_accessibility`, the accessibility bus a screen reader uses.
+# Everything started here runs in its own process group and is ended, group
+# by group, when the test exits. Waits are bounded: `wait_for`.
+set -euo pipefail
+
+workdir=$(mktemp -d)
+export HOME="$workdir/home" XDG_CONFIG_HOME="$workdir/home/.config" XDG_CACHE_HOME="$workdir/home/.cache"
+export XDG_DATA_HOME="$workdir/home/.local/share" XDG_RUNTIME_DIR="$workdir/runtime"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset WAYLAND_DISPLAY SESSION_MANAGER
+export QT_QPA_PLATFORM=xcb
+groups=()
+
+cleanup() {
+  local status=$?
+  local pgid
+  for pgid in "${groups[@]}"; do kill -TERM -- "-$pgid" 2>/dev/null || true; done
+  # Give them a moment to go, then make sure they have.
+  for _ in $(seq 50); do
+    local alive=0
+    for pgid in "${groups[@]}"; do kill -0 -- "-$pgid" 2>/dev/null && alive=1; done
+    [ "$alive" -eq 0 ] && break
+    sleep 0.1
+  done
+  for pgid in "${groups[@]}"; do kill -KILL -- "-$pgid" 2>/dev/null || true; done
+  rm -rf "$workdir"
+  exit "$status"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+# wait_for SECONDS DESCRIPTION COMMAND...: runs COMMAND until it succeeds,
+# at most SECONDS; fails the test with DESCRIPTION when time runs out.
+wait_for() {
+  local seconds=$1 what=$2
+  shift 2
+  local deadline=$((SECONDS + seconds))
+  until "$@" >/dev/null 2>&1; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "$what (waited ${seconds}s)"
+    sleep 0.05
+  done
+}
+
+# spawn LOG CMD...: starts CMD in a process group of its own, logging to LOG;
+# sets `spawned` to its pid (which is also its group's id).
+spawn() {
+  local log=$1
+  shift
+  setsid "$@" >"$log" 2>&1 </dev/null &
+  spawned=$!
+  groups+=("$spawned")
+}
+
+# The display.
+exec 3>"$workdir/display"
+spawn "$workdir/xvfb.log" Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp
+exec 3>&-
+wait_for 20 "Xvfb did not start: $(cat "$workdir/xvfb.log")" test -s "$workdir/display"
+export DISPLAY=":$(head -n1 "$workdir/display")"
+
+# The session bus, as a desktop session starts it.
+spawn "$workdir/dbus.log" dbus-daemon --session --nofork --nopidfile --address="unix:path=$XDG_RUNTIME_DIR/bus"
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
+wait_for 20 "the session bus did not start: $(cat "$workdir/dbus.log")" test -S "$XDG_RUNTIME_DIR/bus"
+
+# start_accessibility: the accessibility bus and registry a screen reader
+# talks to, with accessibility switched on as a running screen reader does.
+start_accessibility() {
+  spawn "$workdir/atspi.log" /usr/libexec/at-spi-bus-launcher --launch-immediately
+  wait_for 20 "the accessibility bus did not start" \
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress
+  dbus-send --session --type=method_call --dest=org.a11y.Bus /org/a11y/bus \
+    org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled variant:boolean:true
+}
+
+# launch CMD...: starts the program under test; `launched` is its pid.
+launch() {
+  spawn "$workdir/program.log" "$@"
+  launched=$spawned
+}
+
+# window_of TITLE-PART: waits for the window to be shown and prints its id.
+window_of() {
+  local id=""
+  local deadline=$((SECONDS + 30))
+  while [ -z "$id" ]; do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
+    [ -n "$id" ] && break
+    [ "$SECONDS" -lt "$deadline" ] || { cat "$workdir/program.log" 2>/dev/null || true; fail "no window named '$1' appeared"; }
+    sleep 0.05
+  done
+  echo "$id"
+}

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tarsomel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Bad moments at start: each ends in one line that names the real cause and
+# exit status 1, or, where the program can go on, in a window.
+source "$(dirname "$0")/session.sh"
+program=$1
+err="$workdir/err"
+
+# fails_with WHAT PATTERN ENV...: the program, started with ENV, exits 1
+# after one line on standard error that matches PATTERN.
+fails_with() {
+  local what=$1 pattern=$2
+  shift 2
+  local status=0
+  timeout 30 env "$@" "$program" 2>"$err" >/dev/null </dev/null || status=$?
+  [ "$status" -eq 1 ] || { cat "$err"; fail "$what: exit status $status"; }
+  [ "$(wc -l <"$err")" -eq 1 ] || { cat "$err"; fail "$what: not one line"; }
+  grep -q -x -E "tarsomel: cannot open a window: $pattern" "$err" || { cat "$err"; fail "$what: said the wrong thing"; }
+  echo "$what: $(cat "$err")"
+}
+
+advice='; start it from a graphical desktop session'
+fails_with "no display" "no display is given \(DISPLAY is not set\)$advice" -u DISPLAY -u QT_QPA_PLATFORM
+fails_with "unreachable display" "could not connect to display :71$advice" DISPLAY=:71
+# The display is fine here; the platform asked for is not.
+fails_with "no Wayland plugin" \
+  "Could not find the Qt platform plugin \"wayland\" \(QT_QPA_PLATFORM=wayland\)$advice" QT_QPA_PLATFORM=wayland
+fails_with "no such platform" \
+  "Could not find the Qt platform plugin \"bogus\" \(QT_QPA_PLATFORM=bogus\)$advice" QT_QPA_PLATFORM=bogus
+
+# Standard error closed and no runtime folder: the window still opens.
+(exec 2>&-; env -u XDG_RUNTIME_DIR setsid "$program" </dev/null >/dev/null & echo $! >"$workdir/closed.pid")
+groups+=("$(cat "$workdir/closed.pid")")
+win=$(window_of "Физика - свойства, температура")
+kill "$(cat "$workdir/closed.pid")"
+wait_for 10 "the program did not end" bash -c "! xdotool search --name 'Физика - свойства' >/dev/null"
+echo "standard error closed: the window opens"
+
+# A scale factor that is not a finite number of 1 or more is taken as 1.
+for factor in 0 nan inf -2 0.5 abc; do
+  QT_SCALE_FACTOR=$factor setsid "$program" </dev/null >/dev/null 2>"$err" &
+  pid=$!
+  groups+=("$pid")
+  win=$(window_of "Физика - свойства, температура")
+  wait_for 10 "the window for $factor is not 461x345" \
+    bash -c "xdotool getwindowgeometry $win | grep -q 'Geometry: 461x345'"
+  kill "$pid"
+  wait_for 10 "the program did not end" bash -c "! kill -0 $pid 2>/dev/null"
+  grep -q -x "tarsomel: QT_SCALE_FACTOR=$factor is not a number of 1 or more; using 1" "$err" ||
+    { cat "$err"; fail "QT_SCALE_FACTOR=$factor: no warning"; }
+done
+echo "scale factors 0, nan, inf, -2, 0.5, abc: taken as 1, with a warning"
+echo "1 passed, 0 failed"

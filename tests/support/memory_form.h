@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window's behaviour without a window: the shared form over in-memory
+// lists and message box, for tests and the fuzzer that play whole games
+// through the same handlers (and the same pair guard) the editions use.
+#pragma once
+
+#include <string>
+
+#include "main_window.h"
+#include "quiz.h"
+
+namespace testing_support {
+
+class MemoryMessage final : public ui::MessageText {
+ public:
+  int shown = 0;  // texts that reached the "screen"
+ protected:
+  void Show(const std::string&) override { ++shown; }
+};
+
+class MemoryForm {
+ public:
+  MemoryForm() : form(names, temperatures, message) { form.Form_Load(); }
+
+  // The pupil selects a row; the list reports it as a Click.
+  void Pick(int16_t list, int16_t row) {
+    (list == quiz::kNamesList ? names : temperatures).SetListIndex(row);
+    form.List1_Click(list);
+  }
+  void Restart() { form.Command1_Click(0); }
+  const std::string& Text() const { return message.Text(); }
+
+  quiz::MemoryListBox names, temperatures;
+  MemoryMessage message;
+  ui::Form form;
+};
+
+}  // namespace testing_support

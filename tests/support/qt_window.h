@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Shared by the window tests: the real window shown, its rows read back, a
+// row clicked as the pupil would.
+#pragma once
+
+#include <QApplication>
+#include <QListWidget>
+#include <QStringList>
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+#include "rows.h"
+#include "tarsomel_window.h"
+
+namespace testing_support {
+
+inline QStringList ToQt(const std::vector<std::string>& rows) {
+  QStringList out;
+  for (const std::string& row : rows) out << QString::fromStdString(row);
+  return out;
+}
+
+inline QStringList Rows(const QListWidget* list) {
+  QStringList rows;
+  for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
+  return rows;
+}
+
+// The selected row of a visible list as the widget has it, -1 for none.
+inline int Selected(const QListWidget* list) {
+  const auto rows = list->selectionModel()->selectedRows();
+  return rows.isEmpty() ? -1 : rows.front().row();
+}
+
+// A mouse click on a row, scrolled into view first as the pupil would.
+inline void ClickRow(ui::Tarsomel& w, int list, int row) {
+  QListWidget* l = w.List1(static_cast<int16_t>(list));
+  l->scrollToItem(l->item(row));
+  QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, l->visualItemRect(l->item(row)).center());
+}
+
+// Shows the window and makes it the active one, as on a desktop; false when
+// the platform never showed it.
+inline bool ShowActive(QWidget& w) {
+  w.show();
+  if (!QTest::qWaitForWindowExposed(&w)) return false;
+  QApplication::setActiveWindow(&w);
+  return QTest::qWaitForWindowActive(&w);
+}
+
+}  // namespace testing_support

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tarsomel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Sourced by the Windows tests: a private desktop session (session.sh) with a
+# private Wine prefix in it. Wine asks for no downloads (no Mono, no Gecko);
+# at exit the prefix's wineserver is ended along with everything else.
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/session.sh"
+
+export WINEPREFIX="$workdir/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine=$(command -v wine64 || command -v wine || true)
+[ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64
+[ -n "$wine" ] || fail "Wine is not installed (Debian package wine64)"
+wineserver=$(command -v wineserver || true)
+[ -x /usr/lib/wine/wineserver64 ] && wineserver=/usr/lib/wine/wineserver64
+
+end_wine() {
+  [ -d "$WINEPREFIX" ] || return 0
+  "$wineserver" -k 2>/dev/null || true
+  timeout 20 "$wineserver" -w 2>/dev/null || true
+}
+trap 'end_wine; cleanup' EXIT
+
+# wine_run SECONDS CMD...: runs a Windows program to its end, bounded.
+wine_run() {
+  local seconds=$1
+  shift
+  timeout "$seconds" "$wine" "$@"
+}

@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What the program sets up around its window: identity, icon, style, the
+// toolkit's own words in Bulgarian, font.
+#pragma once
+
+#include <QApplication>
+#include <QFont>
+#include <QString>
+
+#include <optional>
+
+namespace ui {
+
+// Name "Tarsomel", the version, the window icon and the Fusion style, so that
+// the program looks the same on every desktop; and Qt's own Bulgarian
+// translations, so that what the toolkit itself shows (the message box's
+// context menu) is Bulgarian whatever the desktop's language. Returns false
+// when the translations are not installed (Debian package
+// qt6-translations-l10n); the window then works with the toolkit's words in
+// English.
+bool PrepareApplication(QApplication& app);
+
+// The window's face: "Times New Roman" (on Linux fontconfig gives its metric
+// match Liberation Serif), or, where the face found has no Cyrillic letters,
+// another face that has them. Empty when no installed face has Cyrillic.
+// `note` receives a sentence for the pupil's teacher when a replacement was
+// taken or none was found.
+std::optional<QString> CyrillicFamily(QString* note);
+
+}  // namespace ui

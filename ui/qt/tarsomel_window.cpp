@@ -1,0 +1,118 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "tarsomel_window.h"
+
+#include <QPalette>
+
+#include <stdexcept>
+#include <string>
+
+namespace ui {
+
+namespace {
+
+QString ToQt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QColor ToQt(const Rgb& c) { return QColor(c.red, c.green, c.blue); }
+QString Css(const Rgb& c) { return QStringLiteral("rgb(%1, %2, %3)").arg(c.red).arg(c.green).arg(c.blue); }
+
+// A palette colour does not survive Fusion's gradient on buttons, so the
+// button gets a style sheet of its own, with pressed and focus states. Its
+// focus mark is the border: Fusion's own focus rectangle would tint the face.
+QString CommandStyle() {
+  return QStringLiteral(
+             "QPushButton { background-color: %1; color: black; outline: none;"
+             " border: 1px solid %2; border-radius: 3px; padding: 0px; }"
+             "QPushButton:focus { border: 2px solid %3; }"
+             "QPushButton:pressed { background-color: %4; border-color: rgb(64, 16, 16); }")
+      .arg(Css(kCommandColour), Css(kCommandEdgeColour), Css(kFocusColour), Css(kCommandPressedColour));
+}
+
+void Place(QWidget* widget, const Twips& t) {
+  widget->setGeometry(TwipsToPixels(t.left), TwipsToPixels(t.top), TwipsToPixels(t.width),
+                      TwipsToPixels(t.height));
+}
+
+void Fill(QWidget* widget, const Rgb& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, ToQt(colour));
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+void Describe(QWidget* widget, Control control) {
+  const Spoken spoken = SpokenAs(control);
+  widget->setAccessibleName(ToQt(spoken.name));
+  widget->setAccessibleDescription(ToQt(spoken.description));
+}
+
+}  // namespace
+
+Tarsomel::Tarsomel(const QString& family, QWidget* parent) : QWidget(parent) {
+  // A fixed single border: a title bar with minimise and close, no maximise.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+  setWindowTitle(ToQt(WindowCaption()));
+  setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+  setFont(QFont(family, kFontPoints, QFont::Normal));
+  Fill(this, kWindowColour);
+
+  for (size_t i = 0; i < labels_.size(); ++i) {
+    labels_[i] = new QLabel(ToQt(kLabelCaptions[i]), this);
+    labels_[i]->setAlignment(Qt::AlignCenter);
+    Fill(labels_[i], kLabelColour);
+    Place(labels_[i], kLabel1[i]);
+  }
+
+  for (size_t i = 0; i < lists_.size(); ++i) {
+    lists_[i] = new ClassicListWidget(this);
+    Place(lists_[i], kList1[i]);
+    visible_[i] = std::make_unique<WidgetListBox>(lists_[i]);
+  }
+
+  command_ = new CommandButton(ToQt(kCommandCaption), this);
+  command_->setStyleSheet(CommandStyle());
+  Place(command_, kCommand1);
+
+  text_ = new MessageBoxWidget(this);
+  Place(text_, kText1);
+  message_ = std::make_unique<WidgetTextBox>(text_);
+
+  // The tables are loaded and the task is shown when the form is made.
+  form_ = std::make_unique<Form>(*visible_[0], *visible_[1], *message_);
+
+  QWidget* focusable[] = {text_, lists_[0], lists_[1], command_};
+  for (size_t i = 0; i < kTabOrder.size(); ++i) {
+    Describe(focusable[static_cast<size_t>(kTabOrder[i])], kTabOrder[i]);
+    if (i > 0) {
+      setTabOrder(focusable[static_cast<size_t>(kTabOrder[i - 1])], focusable[static_cast<size_t>(kTabOrder[i])]);
+    }
+  }
+  focusable[static_cast<size_t>(kTabOrder.front())]->setFocus(Qt::OtherFocusReason);
+
+  for (size_t i = 0; i < lists_.size(); ++i) {
+    const auto index = static_cast<int16_t>(i);
+    connect(lists_[i], &QListWidget::itemSelectionChanged, this, [this, index] { List1_Click(index); });
+  }
+  connect(command_, &QPushButton::clicked, this, [this] { Command1_Click(0); });
+
+  Form_Load();
+}
+
+Tarsomel::~Tarsomel() {
+  // The lists' signals must not reach the handlers while the widgets go.
+  for (ClassicListWidget* list : lists_) list->disconnect(this);
+}
+
+CommandButton* Tarsomel::Command1(int16_t index) const {
+  if (index != 0) throw std::out_of_range("Command1(" + std::to_string(index) + "): the array has member 0 only");
+  return command_;
+}
+
+MessageBoxWidget* Tarsomel::Text1(int16_t index) const {
+  if (index != 0) throw std::out_of_range("Text1(" + std::to_string(index) + "): the array has member 0 only");
+  return text_;
+}
+
+}  // namespace ui

@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window Tarsomel on Qt 6 Widgets: the design's controls as widgets,
+// handing their events to the shared handlers.
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "main_window.h"
+#include "widget_controls.h"
+
+namespace ui {
+
+class Tarsomel final : public QWidget {
+ public:
+  // `family` is the face the window is drawn in; it must have Cyrillic.
+  explicit Tarsomel(const QString& family = QStringLiteral("Times New Roman"), QWidget* parent = nullptr);
+  ~Tarsomel() override;
+
+  // The controls by array name and index; only the members that exist.
+  QLabel* Label1(int16_t index) const { return labels_.at(static_cast<size_t>(index)); }
+  ClassicListWidget* List1(int16_t index) const { return lists_.at(static_cast<size_t>(index)); }
+  CommandButton* Command1(int16_t index) const;
+  MessageBoxWidget* Text1(int16_t index) const;
+  // The quiz's view of every list (the two above and the four tables) and of
+  // the message box.
+  const quiz::ControlSet& Controls() const { return form_->Controls(); }
+
+  // Event handlers.
+  void Form_Load() { form_->Form_Load(); }
+  void List1_Click(int16_t Index) { form_->List1_Click(Index); }
+  void Command1_Click(int16_t Index) { form_->Command1_Click(Index); }
+
+ private:
+  std::array<QLabel*, 3> labels_{};
+  std::array<ClassicListWidget*, 2> lists_{};
+  CommandButton* command_ = nullptr;
+  MessageBoxWidget* text_ = nullptr;
+
+  std::array<std::unique_ptr<WidgetListBox>, 2> visible_;
+  std::unique_ptr<WidgetTextBox> message_;
+  std::unique_ptr<Form> form_;
+};
+
+}  // namespace ui
