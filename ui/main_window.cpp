@@ -42,10 +42,34 @@ Spoken SpokenAs(Control control) {
 
 bool IsBlankRow(std::string_view row) { return row.find_first_not_of(' ') == std::string_view::npos; }
 
+std::string SpokenRow(std::string_view row) {
+  if (IsBlankRow(row)) return std::string(kPlayedRowSpoken);
+  row.remove_prefix(row.find_first_not_of(' '));
+  row.remove_suffix(row.size() - 1 - row.find_last_not_of(' '));
+  return std::string(row);
+}
+
+Announcement Announce(std::string_view chosen_row, std::string_view text) {
+  if (text.empty()) return {std::string(kRestartSpoken), {}};
+  const size_t end = text.find("\r\n");
+  std::string first(text.substr(0, end));
+  std::string rest = end == std::string_view::npos ? std::string() : std::string(text.substr(end + 2));
+  if (!chosen_row.empty()) first = SpokenRow(chosen_row) + ". " + first;
+  return {std::move(first), std::move(rest)};
+}
+
 void MessageText::SetText(std::string text) {
   text_ = std::move(text);
-  pending_ = true;
-  if (!held_) Release();
+  if (held_) {
+    pending_ = true;
+  } else {
+    Show(text_);  // not a handler's verdict: shown, nothing to announce
+  }
+}
+
+void MessageText::Hold(std::string chosen_row) {
+  held_ = true;
+  chosen_row_ = std::move(chosen_row);
 }
 
 void MessageText::Release() {
@@ -53,6 +77,7 @@ void MessageText::Release() {
   if (!pending_) return;
   pending_ = false;
   Show(text_);
+  Say(Announce(chosen_row_, text_));
 }
 
 namespace {
@@ -60,7 +85,7 @@ namespace {
 // Holds the message box for the length of a handler.
 class Held {
  public:
-  explicit Held(MessageText& text) : text_(text) { text_.Hold(); }
+  explicit Held(MessageText& text, std::string chosen_row = {}) : text_(text) { text_.Hold(std::move(chosen_row)); }
   ~Held() { text_.Release(); }
   Held(const Held&) = delete;
   Held& operator=(const Held&) = delete;
@@ -80,13 +105,17 @@ Form::Form(quiz::ListBox& names, quiz::ListBox& temperatures, MessageText& text)
 
 void Form::Form_Load() { quiz::FillLists(controls_); }
 
-void Form::List1_Click(int16_t /*Index*/) {
+void Form::List1_Click(int16_t Index) {
   // Both selections are read before either is tested; a Click raised by the
   // quiz's own changes always finds one list without a selection.
   const int16_t names = controls_.List1(quiz::kNamesList).ListIndex();
   const int16_t temperatures = controls_.List1(quiz::kTemperaturesList).ListIndex();
   if (names > -1 && temperatures > -1) {
-    Held held(text_);
+    // The row just chosen is blanked by the check before a screen reader
+    // could read it, so the announcement says it first.
+    const bool names_clicked = Index == quiz::kNamesList;
+    const quiz::ListBox& clicked = controls_.List1(names_clicked ? quiz::kNamesList : quiz::kTemperaturesList);
+    Held held(text_, clicked.List(names_clicked ? names : temperatures));
     quiz::CheckPair(controls_);
   }
 }

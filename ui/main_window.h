@@ -75,28 +75,46 @@ Spoken SpokenAs(Control control);
 constexpr std::string_view kPlayedRowSpoken = "празен ред";
 // Whether a row shows nothing but blanks, as a played row does.
 bool IsBlankRow(std::string_view row);
+// A row as a screen reader should say it: its text without the blanks that
+// align it, or "празен ред".
+std::string SpokenRow(std::string_view row);
+// What a screen reader is told after a restart, which empties the box.
+constexpr std::string_view kRestartSpoken = "Отначало: двата списъка са попълнени отново, съобщението е изчистено.";
+
+// What a screen reader is told when a handler has written the message box,
+// wherever the keyboard focus is: the row just chosen and the verdict's
+// first line, then the rest (the element's paragraph), or the restart.
+struct Announcement {
+  std::string first;
+  std::string rest;
+};
+Announcement Announce(std::string_view chosen_row, std::string_view text);
 
 // ---- What the window does --------------------------------------------------
 
 // The message box as the handlers write to it. A verdict is written in
 // steps; while a handler runs the writes are only kept, and the text the
-// handler leaves is shown once, so that the screen, and a screen reader,
-// get one new text per verdict or restart.
+// handler leaves is shown once and announced once, so that the screen, and a
+// screen reader, get one new text per verdict or restart.
 class MessageText : public quiz::TextBox {
  public:
   const std::string& Text() const final { return text_; }
   void SetText(std::string text) final;
 
-  void Hold() { held_ = true; }
-  // Shows the last text written while held, if any was.
+  // `chosen_row` is the row whose choice brought the handler, if any.
+  void Hold(std::string chosen_row = {});
+  // Shows and announces the last text written while held, if any was.
   void Release();
 
  protected:
   // Puts `text` (CR LF line breaks) on the screen.
   virtual void Show(const std::string& text) = 0;
+  // Tells a screen reader, once, without moving the focus.
+  virtual void Say(const Announcement& announcement) = 0;
 
  private:
   std::string text_;
+  std::string chosen_row_;
   bool held_ = false;
   bool pending_ = false;
 };

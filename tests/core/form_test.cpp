@@ -21,6 +21,7 @@ TEST(Form, OpensWithTheTaskAndBothListsFilledNoneSelected) {
   MemoryForm f;
   EXPECT_EQ(f.Text(), std::string(ui::kTaskStatement));
   EXPECT_EQ(f.message.shown, 1);
+  EXPECT_TRUE(f.message.said.empty());  // the task is read where the focus is, not announced
   EXPECT_EQ(Rows(f.names), testing_support::kNames);
   EXPECT_EQ(Rows(f.temperatures), testing_support::kShown);
   EXPECT_EQ(f.names.ListIndex(), -1);
@@ -35,9 +36,15 @@ TEST(Form, AVerdictAndARestartEachReachTheScreenOnce) {
   f.Pick(1, 5);
   EXPECT_EQ(f.message.shown, 2);  // written in three steps, shown once
   EXPECT_TRUE(f.Text().starts_with("Вярно Сяра температура на топене  120°C\r\n"));
+  ASSERT_EQ(f.message.said.size(), 1u);
+  EXPECT_EQ(f.message.said[0].first, "120°C. Вярно Сяра температура на топене  120°C");
+  EXPECT_EQ(f.message.said[0].rest, std::string(quiz::kDescriptions[9]));
   f.Pick(0, 2);
   f.Restart();
   EXPECT_EQ(f.message.shown, 3);
+  ASSERT_EQ(f.message.said.size(), 2u);
+  EXPECT_EQ(f.message.said[1].first, std::string(ui::kRestartSpoken));
+  EXPECT_EQ(f.message.said[1].rest, "");
   EXPECT_EQ(f.Text(), "");
   EXPECT_EQ(f.names.ListIndex(), -1);
   EXPECT_EQ(Rows(f.names), testing_support::kNames);
@@ -61,6 +68,24 @@ TEST(Form, TheGuardIgnoresWhichListClickedAndRunsOnlyWithTwoSelections) {
   f.temperatures.SetListIndex(9);
   f.form.List1_Click(0);
   EXPECT_EQ(f.Text(), "Вярно Въглерод температура на топене 3500°C\r\n" + std::string(quiz::kDescriptions[3]));
+}
+
+TEST(Form, TheAnnouncementSaysTheRowThatCompletedThePair) {
+  MemoryForm f;
+  f.Pick(1, 0);  // -272°C
+  f.Pick(0, 1);  // Хелий completes it: the name is said first
+  ASSERT_EQ(f.message.said.size(), 1u);
+  EXPECT_EQ(f.message.said[0].first, "Хелий. Вярно Хелий температура на топене -272°C");
+  f.Pick(0, 1);  // a played name row
+  f.Pick(1, 6);  //  650°C completes it
+  ASSERT_EQ(f.message.said.size(), 2u);
+  EXPECT_EQ(f.message.said[1].first, "650°C. Грешен отговор за   и температура на топене  650°C");
+  EXPECT_EQ(f.message.said[1].rest, "");
+  f.Pick(0, 2);
+  f.Pick(1, 0);  // the played temperature row completes it
+  EXPECT_EQ(f.message.said.back().first.substr(0, 21), "празен ред. ");
+  EXPECT_EQ(ui::SpokenRow("  "), "празен ред");
+  EXPECT_EQ(ui::SpokenRow(" 120°C"), "120°C");
 }
 
 TEST(Design, PixelsFromTwipsAtAnyDpiAndTheTabOrder) {

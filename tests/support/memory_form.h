@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "main_window.h"
 #include "quiz.h"
@@ -16,8 +17,11 @@ namespace testing_support {
 class MemoryMessage final : public ui::MessageText {
  public:
   int shown = 0;  // texts that reached the "screen"
+  std::vector<ui::Announcement> said;  // what a screen reader was told
+
  protected:
   void Show(const std::string&) override { ++shown; }
+  void Say(const ui::Announcement& announcement) override { said.push_back(announcement); }
 };
 
 class MemoryForm {

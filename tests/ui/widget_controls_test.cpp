@@ -106,7 +106,8 @@ TEST_F(ListWidget, PositionsOutsideTheRowsThrowAsInMemory) {
 
 TEST(MessageBox, KeepsTheExactTextAndShowsItsLines) {
   ui::MessageBoxWidget widget;
-  ui::WidgetTextBox box(&widget);
+  ui::Announcer announcer(&widget);
+  ui::WidgetTextBox box(&widget, &announcer);
   const std::string text = "Вярно Сяра температура на топене  120°C\r\nСярата е...  ";
   box.SetText(text);
   EXPECT_EQ(box.Text(), text);

@@ -49,6 +49,8 @@ void Describe(QWidget* widget, Control control) {
 }  // namespace
 
 Tarsomel::Tarsomel(const QString& family, QWidget* parent) : QWidget(parent) {
+  InstallAccessibleRoles();
+  setProperty("tarsomel_window", true);
   // A fixed single border: a title bar with minimise and close, no maximise.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -77,7 +79,7 @@ Tarsomel::Tarsomel(const QString& family, QWidget* parent) : QWidget(parent) {
 
   text_ = new MessageBoxWidget(this);
   Place(text_, kText1);
-  message_ = std::make_unique<WidgetTextBox>(text_);
+  message_ = std::make_unique<WidgetTextBox>(text_, new Announcer(this));
 
   // The tables are loaded and the task is shown when the form is made.
   form_ = std::make_unique<Form>(*visible_[0], *visible_[1], *message_);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -193,14 +194,48 @@ void MessageBoxWidget::inputMethodEvent(QInputMethodEvent* event) {
 }
 
 void WidgetTextBox::Show(const std::string& text) {
-  const QString before = widget_->toPlainText();
   QString shown = ToQt(text);
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  // The text edit reports the change to assistive technology itself.
   widget_->setPlainText(shown);
-  // Tell assistive technology that the whole text was replaced, so that a
-  // screen reader reads the new verdict out.
-  QAccessibleTextUpdateEvent event(widget_, 0, before, shown);
-  QAccessible::updateAccessibility(&event);
+}
+
+Announcer::Announcer(QWidget* parent) : QWidget(parent) {
+  setFocusPolicy(Qt::NoFocus);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setGeometry(0, 0, 0, 0);
+  hide();
+}
+
+void Announcer::Say(const Announcement& announcement) {
+  // Hidden and shown again: a notification appearing is what is presented.
+  hide();
+  setAccessibleName(ToQt(announcement.first));
+  setAccessibleDescription(ToQt(announcement.rest));
+  show();
+}
+
+namespace {
+
+QAccessibleInterface* Roles(const QString& /*class_name*/, QObject* object) {
+  if (auto* announcer = dynamic_cast<Announcer*>(object)) {
+    return new QAccessibleWidget(announcer, QAccessible::Notification);
+  }
+  // Qt's default for a window that is a plain widget is a "filler".
+  auto* widget = qobject_cast<QWidget*>(object);
+  if (widget != nullptr && widget->isWindow() && widget->property("tarsomel_window").toBool()) {
+    return new QAccessibleWidget(widget, QAccessible::Window);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void InstallAccessibleRoles() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  QAccessible::installFactory(Roles);
 }
 
 CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {

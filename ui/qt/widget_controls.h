@@ -85,19 +85,38 @@ class MessageBoxWidget final : public QPlainTextEdit {
   void inputMethodEvent(QInputMethodEvent* event) override;
 };
 
+// Tells a screen reader something wherever the keyboard focus is. Screen
+// readers read text changes only in the focused control, and the verdict is
+// written while the focus is in a list; what they do present is a
+// notification appearing. So this is an empty, never-focused widget that
+// assistive technology sees as a notification, shown anew each time with
+// the words as its name (the first utterance) and description (the next).
+// It draws nothing: the message box stays the one place the verdict shows.
+class Announcer final : public QWidget {
+ public:
+  explicit Announcer(QWidget* parent);
+  void Say(const Announcement& announcement);
+};
+
 // The text box over the message box. Qt turns CR LF into its own paragraph
 // breaks and cannot give them back, so the exact string is kept by the
 // shared message text and the widget only shows it.
 class WidgetTextBox final : public MessageText {
  public:
-  explicit WidgetTextBox(QPlainTextEdit* widget) : widget_(widget) {}
+  WidgetTextBox(QPlainTextEdit* widget, Announcer* announcer) : widget_(widget), announcer_(announcer) {}
 
  protected:
   void Show(const std::string& text) override;
+  void Say(const Announcement& announcement) override { announcer_->Say(announcement); }
 
  private:
   QPlainTextEdit* widget_;
+  Announcer* announcer_;
 };
+
+// Gives the window and the announcer the roles assistive technology should
+// see (a frame; a notification). Once, after the application exists.
+void InstallAccessibleRoles();
 
 // A command button that Enter presses as well as Space when it has the focus,
 // without being the window's default button.
