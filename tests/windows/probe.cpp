@@ -16,6 +16,7 @@
 #include <shellscalingapi.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -362,6 +363,11 @@ int Run(int argc, wchar_t* argv[]) {
     return 0;
   }
   if (command == L"accessible") return Accessible(control);
+  if (command == L"handle") {
+    // As Wine's debug channels print a handle.
+    std::printf("%016llX\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(control)));
+    return 0;
+  }
   return 2;
 }
 
