@@ -171,6 +171,8 @@ void Tarsomel::ApplyDpi(UINT dpi) {
   for (HWND control : {labels_[0], labels_[1], labels_[2], lists_[0], lists_[1], command_, text_label_, text_}) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
   }
+  // Margins after the font's measures, so the text does not touch the edge.
+  SendMessageW(text_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(EC_USEFONTINFO, EC_USEFONTINFO));
   if (old != nullptr) DeleteObject(old);
   for (size_t i = 0; i < labels_.size(); ++i) Place(labels_[i], kLabel1[i], dpi);
   for (size_t i = 0; i < lists_.size(); ++i) Place(lists_[i], kList1[i], dpi);
