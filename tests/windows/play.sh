@@ -57,7 +57,7 @@ grep -q -x "minimize 1 maximize 0 sizing 0 sysmenu 1" <<<"$info" || fail "border
 # The icon made from the source is the one the desktop shows, large and small.
 xprop -notype -id "$win" 32c _NET_WM_ICON >"$workdir/icon.txt"
 convert "$build/app/icon/tarsomel-32.png" "rgba:$workdir/icon.rgba"
-/usr/bin/python3 "$(dirname "$0")/window_icon.py" "$workdir/icon.txt" "$workdir/icon.rgba" 32 || fail "icon"
+/usr/bin/python3 "$(dirname "$0")/window_icon.py" "$workdir/icon.txt" "$workdir/icon.rgba" "$dpi" || fail "icon"
 xdotool getwindowgeometry "$win" | grep -q "Geometry: ${client/ /x}" || fail "the X window is not ${client/ /x}"
 probe layout >"$workdir/layout" || fail "controls not where the design puts them: $(cat "$workdir/layout")"
 [ "$(rows_of names)" = "$names" ] || fail "names: $(rows_of names)"
