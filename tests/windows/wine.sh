@@ -14,10 +14,16 @@ wine=$(command -v wine64 || command -v wine || true)
 wineserver=$(command -v wineserver || true)
 [ -x /usr/lib/wine/wineserver64 ] && wineserver=/usr/lib/wine/wineserver64
 
+# Hands on the test's exit status, which cleanup reads. A failed test
+# returns non-zero here, so errexit must be off for cleanup to run.
 end_wine() {
-  [ -d "$WINEPREFIX" ] || return 0
-  "$wineserver" -k 2>/dev/null || true
-  timeout 20 "$wineserver" -w 2>/dev/null || true
+  local status=$?
+  set +e
+  if [ -d "$WINEPREFIX" ]; then
+    "$wineserver" -k 2>/dev/null || true
+    timeout 20 "$wineserver" -w 2>/dev/null || true
+  fi
+  return "$status"
 }
 trap 'end_wine; cleanup' EXIT
 

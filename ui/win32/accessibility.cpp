@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <initguid.h>
+
+#include "accessibility.h"
+
+#include <oleacc.h>
+
+#include <algorithm>
+
+#include "win32_controls.h"
+
+namespace ui {
+
+namespace {
+
+// UI Automation's LiveSetting property, which dynamic annotation accepts by
+// its GUID; 1 is Polite.
+DEFINE_GUID(kLiveSettingProperty, 0xc12bcd8e, 0x2a8e, 0x4950, 0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb);
+constexpr LONG kPolite = 1;
+
+}  // namespace
+
+Annotations::Annotations() {
+  void* services = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                 &services))) {
+    services_ = static_cast<IAccPropServices*>(services);
+  }
+}
+
+Annotations::~Annotations() {
+  Forget();
+  if (services_ != nullptr) services_->Release();
+}
+
+void Annotations::Describe(HWND control, const Spoken& spoken) {
+  if (services_ == nullptr) return;
+  std::wstring name = Wide(spoken.name);
+  std::wstring description = Wide(spoken.description);
+  services_->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME, name.data());
+  services_->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION, description.data());
+  annotated_.emplace_back(control, CHILDID_SELF);
+}
+
+void Annotations::NameRow(HWND list, int row, std::string_view name) {
+  if (services_ == nullptr) return;
+  const int child = row + 1;  // child ids count list items from 1
+  if (name.empty()) {
+    MSAAPROPID props[] = {PROPID_ACC_NAME};
+    services_->ClearHwndProps(list, OBJID_CLIENT, child, props, 1);
+    return;
+  }
+  std::wstring text = Wide(name);
+  services_->SetHwndPropStr(list, OBJID_CLIENT, child, PROPID_ACC_NAME, text.data());
+  const std::pair<HWND, int> key(list, child);
+  if (std::find(annotated_.begin(), annotated_.end(), key) == annotated_.end()) annotated_.push_back(key);
+}
+
+void Annotations::MakeLive(HWND control) {
+  if (services_ == nullptr) return;
+  VARIANT polite;
+  VariantInit(&polite);
+  polite.vt = VT_I4;
+  polite.lVal = kPolite;
+  services_->SetHwndProp(control, OBJID_CLIENT, CHILDID_SELF, kLiveSettingProperty, polite);
+  annotated_.emplace_back(control, CHILDID_SELF);
+}
+
+void Annotations::Announce(HWND control) {
+  NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, control, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void Annotations::Forget() {
+  if (services_ == nullptr) return;
+  MSAAPROPID props[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION, kLiveSettingProperty};
+  for (const auto& [control, child] : annotated_) {
+    services_->ClearHwndProps(control, OBJID_CLIENT, child, props, 3);
+  }
+  annotated_.clear();
+}
+
+}  // namespace ui

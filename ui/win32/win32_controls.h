@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Win32 controls behind the quiz's list-box and text-box contract. The quiz
+// speaks UTF-8; the controls are given UTF-16 here and nowhere else.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "accessibility.h"
+#include "main_window.h"
+#include "quiz.h"
+
+namespace ui {
+
+std::wstring Wide(std::string_view utf8);
+std::string Utf8(std::wstring_view utf16);
+
+// The list box over a LISTBOX control. It keeps the rows as the exact
+// strings it was given and mirrors them into the control; none of its
+// changes makes the control report a selection change.
+class WindowListBox final : public quiz::ListBox {
+ public:
+  WindowListBox(HWND list, Annotations& spoken) : list_(list), spoken_(spoken) {}
+
+  const std::string& List(int16_t i) const override;
+  void SetList(int16_t i, std::string text) override;
+  int16_t ListIndex() const override;
+  void SetListIndex(int16_t i) override;
+  int16_t ListCount() const override { return static_cast<int16_t>(rows_.size()); }
+  void AddItem(std::string text) override;
+  void Clear() override;
+
+ private:
+  // A played row is read out as such, not as blanks.
+  void Speak(int16_t i, bool was_blank);
+
+  HWND list_;
+  Annotations& spoken_;
+  std::vector<std::string> rows_;
+};
+
+// The message box over a read-only multi-line EDIT control. The shared
+// message text keeps the exact string; the control shows it and each new
+// text is announced once.
+class EditMessageText final : public MessageText {
+ public:
+  explicit EditMessageText(HWND edit) : edit_(edit) {}
+
+ protected:
+  void Show(const std::string& text) override;
+
+ private:
+  HWND edit_;
+};
+
+}  // namespace ui
