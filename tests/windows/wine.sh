@@ -14,10 +14,14 @@ wine=$(command -v wine64 || command -v wine || true)
 wineserver=$(command -v wineserver || true)
 [ -x /usr/lib/wine/wineserver64 ] && wineserver=/usr/lib/wine/wineserver64
 
+# Keeps the test's exit status for cleanup, which reports it.
 end_wine() {
-  [ -d "$WINEPREFIX" ] || return 0
-  "$wineserver" -k 2>/dev/null || true
-  timeout 20 "$wineserver" -w 2>/dev/null || true
+  local status=$?
+  if [ -d "$WINEPREFIX" ]; then
+    "$wineserver" -k 2>/dev/null || true
+    timeout 20 "$wineserver" -w 2>/dev/null || true
+  fi
+  return "$status"
 }
 trap 'end_wine; cleanup' EXIT
 
@@ -26,4 +30,14 @@ wine_run() {
   local seconds=$1
   shift
   timeout "$seconds" "$wine" "$@"
+}
+
+# wine_prefix: makes the private prefix, lets the server that made it end,
+# then keeps a new one up until the test ends, so that Wine's services start
+# once, not again after every pause.
+wine_prefix() {
+  wine_run 300 wineboot -i >"$workdir/wineboot.log" 2>&1 ||
+    fail "the Wine prefix was not made: $(cat "$workdir/wineboot.log")"
+  timeout 60 "$wineserver" -w || fail "the Wine prefix was still being made after 60s"
+  "$wineserver" -p || fail "no wineserver"
 }
