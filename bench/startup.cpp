@@ -1,8 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Tarsomel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Start-up time and memory of Tarsomel beside a bare Qt window of the same
-// size, on the X display in DISPLAY (an Xvfb in bench/run).
+// Start-up time and memory of Tarsomel beside a bare window of the same
+// size, on the X display in DISPLAY (an Xvfb in bench/run): the Qt edition
+// beside a bare Qt window, or, given "WINE tarsomel.exe" and "WINE
+// win32_bare_window.exe", the Win32 edition beside a bare Win32 window, each
+// the process Wine runs the .exe in.
 //
 // Start-up runs from just before the program is started to its first frame:
 // the first time anything is drawn into a window it created, as the X Damage
@@ -10,6 +13,7 @@
 // frame. The programs take turns; medians are reported.
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -49,21 +54,30 @@ Sample Run(Display* display, int damage_event, const char* program) {
   const auto start = Clock::now();
   const pid_t pid = fork();
   if (pid == 0) {
-    // "PROGRAM ARGUMENT" runs PROGRAM with one argument.
-    std::string path(program), argument;
-    if (const size_t blank = path.find(' '); blank != std::string::npos) {
-      argument = path.substr(blank + 1);
-      path.resize(blank);
-    }
-    if (argument.empty()) {
-      execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
-    } else {
-      execl(path.c_str(), path.c_str(), argument.c_str(), static_cast<char*>(nullptr));
-    }
+    // "PROGRAM ARGUMENT..." runs PROGRAM with the arguments, split at blanks
+    // ("wine tarsomel.exe" for the Windows edition).
+    std::vector<std::string> words;
+    std::istringstream split(program);
+    for (std::string word; split >> word;) words.push_back(word);
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    execv(argv[0], argv.data());
     _exit(127);
   }
+  // A program that never draws is reported, not waited for without end.
+  const auto deadline = start + std::chrono::seconds(60);
   double startup_ms = -1;
   while (startup_ms < 0) {
+    if (XPending(display) == 0) {
+      if (Clock::now() > deadline) {
+        std::fprintf(stderr, "startup: %s drew nothing within 60 s\n", program);
+        std::exit(1);
+      }
+      pollfd connection{ConnectionNumber(display), POLLIN, 0};
+      poll(&connection, 1, 100);
+      continue;
+    }
     XEvent event;
     XNextEvent(display, &event);
     if (event.type == CreateNotify) {
@@ -97,7 +111,7 @@ double Median(std::vector<double> v) {
 
 int main(int argc, char* argv[]) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: startup TARSOMEL BARE-WINDOW [RUNS]\n");
+    std::fprintf(stderr, "usage: startup \"[WINE] TARSOMEL\" \"[WINE] BARE-WINDOW\" [RUNS]\n");
     return 2;
   }
   const int runs = argc > 3 ? std::atoi(argv[3]) : 9;

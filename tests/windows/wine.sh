@@ -33,3 +33,13 @@ wine_run() {
   shift
   timeout "$seconds" "$wine" "$@"
 }
+
+# wine_prefix: makes the private prefix, lets the server that made it end,
+# then keeps a new one up until the test ends, so that Wine's services start
+# once, not again after every pause.
+wine_prefix() {
+  wine_run 300 wineboot -i >"$workdir/wineboot.log" 2>&1 ||
+    fail "the Wine prefix was not made: $(cat "$workdir/wineboot.log")"
+  timeout 60 "$wineserver" -w || fail "the Wine prefix was still being made after 60s"
+  "$wineserver" -p || fail "no wineserver"
+}

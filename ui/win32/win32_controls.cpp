@@ -85,8 +85,10 @@ void WindowListBox::Speak(int16_t i, bool was_blank) {
   }
 }
 
-void EditMessageText::Show(const std::string& text) {
-  SetWindowTextW(edit_, Wide(text).c_str());
+void EditMessageText::Show(const std::string& text) { SetWindowTextW(edit_, Wide(text).c_str()); }
+
+void EditMessageText::Say(const Announcement& /*announcement*/) {
+  // A live region is read from the control's own text: the verdict whole.
   Annotations::Announce(edit_);
 }
 

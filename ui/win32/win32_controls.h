@@ -46,14 +46,16 @@ class WindowListBox final : public quiz::ListBox {
 };
 
 // The message box over a read-only multi-line EDIT control. The shared
-// message text keeps the exact string; the control shows it and each new
-// text is announced once.
+// message text keeps the exact string; the control shows it, and each
+// verdict or restart is announced once: the box is a polite live region, the
+// mechanism Windows screen readers follow for a change away from the focus.
 class EditMessageText final : public MessageText {
  public:
   explicit EditMessageText(HWND edit) : edit_(edit) {}
 
  protected:
   void Show(const std::string& text) override;
+  void Say(const Announcement& announcement) override;
 
  private:
   HWND edit_;
