@@ -62,11 +62,11 @@ settle() {
 spoken_since() { /usr/bin/python3 "$here/orca_speech.py" "$log" "$1" "$(size)" | sed -n 's/^[^ ]* SAY //p'; }
 
 settle 0 "ORCA: Starting registry"
+from=$(size)
 launch "$program"
 win=$(window_of "Физика - свойства, температура")
-from=0
 xdotool windowfocus --sync "$win"
-settle "$from" "window:activate|focus:"
+settle "$from" "SPEECH OUTPUT: 'Съобщение"
 said=$(spoken_since "$from")
 echo "start: $(tr '\n' '|' <<<"$said")"
 grep -q -F "Съобщение" <<<"$said" || fail "the message box was not named at start"

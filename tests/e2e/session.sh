@@ -35,7 +35,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*"; exit 1; }
+# To standard error, so that it is seen also from inside $(...).
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # wait_for SECONDS DESCRIPTION COMMAND...: runs COMMAND until it succeeds,
 # at most SECONDS; fails the test with DESCRIPTION when time runs out.
@@ -54,7 +55,8 @@ wait_for() {
 spawn() {
   local log=$1
   shift
-  setsid "$@" >"$log" 2>&1 </dev/null &
+  # Killed with the test's shell, should that be killed before it can clean up.
+  setpriv --pdeathsig KILL setsid "$@" >"$log" 2>&1 </dev/null &
   spawned=$!
   groups+=("$spawned")
 }
@@ -63,7 +65,12 @@ spawn() {
 exec 3>"$workdir/display"
 spawn "$workdir/xvfb.log" Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp
 exec 3>&-
-wait_for 20 "Xvfb did not start: $(cat "$workdir/xvfb.log")" test -s "$workdir/display"
+xvfb=$spawned
+deadline=$((SECONDS + 20))
+until [ -s "$workdir/display" ]; do
+  kill -0 "$xvfb" 2>/dev/null && [ "$SECONDS" -lt "$deadline" ] || fail "Xvfb did not start: $(cat "$workdir/xvfb.log")"
+  sleep 0.05
+done
 export DISPLAY=":$(head -n1 "$workdir/display")"
 
 # The session bus, as a desktop session starts it.
@@ -88,13 +95,15 @@ launch() {
 }
 
 # window_of TITLE-PART: waits for the window to be shown and prints its id.
+# A first start in a fresh home can be slow on a loaded machine (font
+# caches), hence the long bound.
 window_of() {
   local id=""
-  local deadline=$((SECONDS + 30))
+  local deadline=$((SECONDS + 60))
   while [ -z "$id" ]; do
     id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
     [ -n "$id" ] && break
-    [ "$SECONDS" -lt "$deadline" ] || { cat "$workdir/program.log" 2>/dev/null || true; fail "no window named '$1' appeared"; }
+    [ "$SECONDS" -lt "$deadline" ] || { cat "$workdir/program.log" >&2 2>/dev/null || true; fail "no window named '$1' appeared"; }
     sleep 0.05
   done
   echo "$id"
