@@ -112,8 +112,13 @@ click_row() {
     point=$(probe row "$list" "$row") || status=$?
     read -r x y <<<"$(tr -d '\r' <<<"$point")"
     [ "$status" -eq 0 ] && break
-    [ "$status" -eq 3 ] || [ "$status" -eq 4 ] || fail "cannot find row $row of $list"
     tries=$((tries + 1))
+    if [ "$status" -ne 3 ] && [ "$status" -ne 4 ]; then
+      # Under load a probe's own start under Wine now and then fails; ask
+      # again, a few times.
+      [ "$tries" -le 3 ] || fail "cannot find row $row of $list (probe status $status: $point)"
+      continue
+    fi
     [ "$tries" -le 20 ] || fail "row $row of $list never came into sight"
     # The wheel over the list: up (button 4) or down (button 5).
     read -r lx ly lw lh < <(probe box "$list" | tr -d '\r')
