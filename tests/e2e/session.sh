@@ -61,9 +61,11 @@ spawn() {
   groups+=("$spawned")
 }
 
-# The display.
+# The display. -noreset: an X server resets when its last client leaves and
+# refuses connections meanwhile, so a program started right after another
+# one ended would find no display.
 exec 3>"$workdir/display"
-spawn "$workdir/xvfb.log" Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp
+spawn "$workdir/xvfb.log" Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset
 exec 3>&-
 xvfb=$spawned
 deadline=$((SECONDS + 20))

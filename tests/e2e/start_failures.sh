@@ -42,16 +42,17 @@ echo "standard error closed: the window opens"
 
 # A scale factor that is not a finite number of 1 or more is taken as 1.
 for factor in 0 nan inf -2 0.5 abc; do
-  QT_SCALE_FACTOR=$factor setsid "$program" </dev/null >/dev/null 2>"$err" &
+  QT_SCALE_FACTOR=$factor setsid "$program" </dev/null >/dev/null 2>"$workdir/program.log" &
   pid=$!
   groups+=("$pid")
+  echo "QT_SCALE_FACTOR=$factor: pid $pid" >&2
   win=$(window_of "Физика - свойства, температура")
   wait_for 10 "the window for $factor is not 461x345" \
     bash -c "xdotool getwindowgeometry $win | grep -q -x '  Geometry: 461x345'"
   kill "$pid"
   wait_for 10 "the program did not end" bash -c "! kill -0 $pid 2>/dev/null"
-  grep -q -x "tarsomel: QT_SCALE_FACTOR=$factor is not a number of 1 or more; using 1" "$err" ||
-    { cat "$err"; fail "QT_SCALE_FACTOR=$factor: no warning"; }
+  grep -q -x "tarsomel: QT_SCALE_FACTOR=$factor is not a number of 1 or more; using 1" "$workdir/program.log" ||
+    { cat "$workdir/program.log"; fail "QT_SCALE_FACTOR=$factor: no warning"; }
 done
 echo "scale factors 0, nan, inf, -2, 0.5, abc: taken as 1, with a warning"
 echo "1 passed, 0 failed"
