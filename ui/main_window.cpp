@@ -3,6 +3,8 @@
 
 #include "main_window.h"
 
+#include <utility>
+
 #include "tarsomel_version.h"
 
 namespace ui {
@@ -56,6 +58,28 @@ Announcement Announce(std::string_view chosen_row, std::string_view text) {
   std::string rest = end == std::string_view::npos ? std::string() : std::string(text.substr(end + 2));
   if (!chosen_row.empty()) first = SpokenRow(chosen_row) + ". " + first;
   return {std::move(first), std::move(rest)};
+}
+
+const std::string& ShownListBox::List(int16_t i) const {
+  quiz::CheckRow("List read", i, ListCount());
+  return rows_[static_cast<size_t>(i)];
+}
+
+void ShownListBox::SetList(int16_t i, std::string text) {
+  quiz::CheckRow("List write", i, ListCount());
+  std::string before = std::exchange(rows_[static_cast<size_t>(i)], std::move(text));
+  ShowRow(i, before);
+}
+
+void ShownListBox::AddItem(std::string text) {
+  quiz::CheckRoomForRow("AddItem", ListCount());
+  rows_.push_back(std::move(text));
+  ShowAddedRow();
+}
+
+void ShownListBox::Clear() {
+  const std::vector<std::string> before = std::exchange(rows_, {});
+  ShowCleared(before);
 }
 
 void MessageText::SetText(std::string text) {

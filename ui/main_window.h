@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "quiz.h"
 
@@ -91,6 +92,29 @@ struct Announcement {
 Announcement Announce(std::string_view chosen_row, std::string_view text);
 
 // ---- What the window does --------------------------------------------------
+
+// A list box over a toolkit's list control. The control would not give back
+// the exact strings (blanks, CR LF), so the rows are kept here, exactly as
+// written, with the contract's range checks; the control only shows them.
+class ShownListBox : public quiz::ListBox {
+ public:
+  const std::string& List(int16_t i) const final;
+  void SetList(int16_t i, std::string text) final;
+  int16_t ListCount() const final { return static_cast<int16_t>(rows_.size()); }
+  void AddItem(std::string text) final;
+  void Clear() final;
+
+ protected:
+  // Row i, which read `before`, now reads List(i).
+  virtual void ShowRow(int16_t i, const std::string& before) = 0;
+  // A row was added at the end.
+  virtual void ShowAddedRow() = 0;
+  // Every row is gone; `before` were the rows.
+  virtual void ShowCleared(const std::vector<std::string>& before) = 0;
+
+ private:
+  std::vector<std::string> rows_;
+};
 
 // The message box as the handlers write to it. A verdict is written in
 // steps; while a handler runs the writes are only kept, and the text the

@@ -127,16 +127,7 @@ QItemSelectionModel::SelectionFlags ClassicListWidget::selectionCommand(const QM
   return command;
 }
 
-const std::string& WidgetListBox::List(int16_t i) const {
-  quiz::CheckRow("List read", i, ListCount());
-  return rows_[static_cast<size_t>(i)];
-}
-
-void WidgetListBox::SetList(int16_t i, std::string text) {
-  quiz::CheckRow("List write", i, ListCount());
-  SetRow(widget_->item(i), text);
-  rows_[static_cast<size_t>(i)] = std::move(text);
-}
+void WidgetListBox::ShowRow(int16_t i, const std::string& /*before*/) { SetRow(widget_->item(i), List(i)); }
 
 int16_t WidgetListBox::ListIndex() const {
   // The selected row, not the current one: a row can be current (the focus
@@ -154,16 +145,13 @@ void WidgetListBox::SetListIndex(int16_t i) {
   }
 }
 
-void WidgetListBox::AddItem(std::string text) {
-  quiz::CheckRoomForRow("AddItem", ListCount());
+void WidgetListBox::ShowAddedRow() {
   auto* item = new QListWidgetItem;
-  SetRow(item, text);
+  SetRow(item, List(static_cast<int16_t>(ListCount() - 1)));
   widget_->addItem(item);
-  rows_.push_back(std::move(text));
 }
 
-void WidgetListBox::Clear() {
-  rows_.clear();
+void WidgetListBox::ShowCleared(const std::vector<std::string>& /*before*/) {
   widget_->clear();
   widget_->ForgetCurrentRow();
   // A list filled anew starts from its top, whatever was scrolled before.

@@ -57,21 +57,20 @@ class ClassicListWidget final : public QListWidget {
 
 // The list box over a ClassicListWidget. It keeps the rows as the exact
 // strings it was given and mirrors them into the widget.
-class WidgetListBox final : public quiz::ListBox {
+class WidgetListBox final : public ShownListBox {
  public:
   explicit WidgetListBox(ClassicListWidget* widget) : widget_(widget) {}
 
-  const std::string& List(int16_t i) const override;
-  void SetList(int16_t i, std::string text) override;
   int16_t ListIndex() const override;
   void SetListIndex(int16_t i) override;
-  int16_t ListCount() const override { return static_cast<int16_t>(rows_.size()); }
-  void AddItem(std::string text) override;
-  void Clear() override;
+
+ protected:
+  void ShowRow(int16_t i, const std::string& before) override;
+  void ShowAddedRow() override;
+  void ShowCleared(const std::vector<std::string>& before) override;
 
  private:
   ClassicListWidget* widget_;
-  std::vector<std::string> rows_;
 };
 
 // The message box: read only for the pupil, selectable and copyable.

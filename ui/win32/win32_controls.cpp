@@ -23,28 +23,20 @@ std::string Utf8(std::wstring_view utf16) {
   return utf8;
 }
 
-const std::string& WindowListBox::List(int16_t i) const {
-  quiz::CheckRow("List read", i, ListCount());
-  return rows_[static_cast<size_t>(i)];
-}
-
-void WindowListBox::SetList(int16_t i, std::string text) {
-  quiz::CheckRow("List write", i, ListCount());
+void WindowListBox::ShowRow(int16_t i, const std::string& before) {
   // A list box cannot replace a row's text: the row is taken out and put
   // back, with the selection and the scroll position as they were.
   const LRESULT selected = SendMessageW(list_, LB_GETCURSEL, 0, 0);
   const LRESULT top = SendMessageW(list_, LB_GETTOPINDEX, 0, 0);
   SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
-  const std::wstring row = Wide(text);
+  const std::wstring row = Wide(List(i));
   SendMessageW(list_, LB_DELETESTRING, static_cast<WPARAM>(i), 0);
   SendMessageW(list_, LB_INSERTSTRING, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(row.c_str()));
   if (selected == i) SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
   SendMessageW(list_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
   SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list_, nullptr, TRUE);
-  const bool was_blank = IsBlankRow(rows_[static_cast<size_t>(i)]);
-  rows_[static_cast<size_t>(i)] = std::move(text);
-  Speak(i, was_blank);
+  Speak(i, IsBlankRow(before));
 }
 
 int16_t WindowListBox::ListIndex() const {
@@ -58,27 +50,25 @@ void WindowListBox::SetListIndex(int16_t i) {
   SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(static_cast<int>(i)), 0);
 }
 
-void WindowListBox::AddItem(std::string text) {
-  quiz::CheckRoomForRow("AddItem", ListCount());
-  const std::wstring row = Wide(text);
+void WindowListBox::ShowAddedRow() {
+  const auto last = static_cast<int16_t>(ListCount() - 1);
+  const std::wstring row = Wide(List(last));
   // Inserting at the end never sorts, whatever the control's style.
   SendMessageW(list_, LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(row.c_str()));
-  rows_.push_back(std::move(text));
-  Speak(static_cast<int16_t>(rows_.size() - 1), false);
+  Speak(last, false);
 }
 
-void WindowListBox::Clear() {
-  for (size_t i = 0; i < rows_.size(); ++i) {
-    if (IsBlankRow(rows_[i])) spoken_.NameRow(list_, static_cast<int>(i), {});
+void WindowListBox::ShowCleared(const std::vector<std::string>& before) {
+  for (size_t i = 0; i < before.size(); ++i) {
+    if (IsBlankRow(before[i])) spoken_.NameRow(list_, static_cast<int>(i), {});
   }
-  rows_.clear();
   // Emptying also scrolls the list back to its top, so a list filled anew
   // starts from its first row.
   SendMessageW(list_, LB_RESETCONTENT, 0, 0);
 }
 
 void WindowListBox::Speak(int16_t i, bool was_blank) {
-  if (IsBlankRow(rows_[static_cast<size_t>(i)])) {
+  if (IsBlankRow(List(i))) {
     spoken_.NameRow(list_, i, kPlayedRowSpoken);
   } else if (was_blank) {
     spoken_.NameRow(list_, i, {});

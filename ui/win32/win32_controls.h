@@ -24,17 +24,17 @@ std::string Utf8(std::wstring_view utf16);
 // The list box over a LISTBOX control. It keeps the rows as the exact
 // strings it was given and mirrors them into the control; none of its
 // changes makes the control report a selection change.
-class WindowListBox final : public quiz::ListBox {
+class WindowListBox final : public ShownListBox {
  public:
   WindowListBox(HWND list, Annotations& spoken) : list_(list), spoken_(spoken) {}
 
-  const std::string& List(int16_t i) const override;
-  void SetList(int16_t i, std::string text) override;
   int16_t ListIndex() const override;
   void SetListIndex(int16_t i) override;
-  int16_t ListCount() const override { return static_cast<int16_t>(rows_.size()); }
-  void AddItem(std::string text) override;
-  void Clear() override;
+
+ protected:
+  void ShowRow(int16_t i, const std::string& before) override;
+  void ShowAddedRow() override;
+  void ShowCleared(const std::vector<std::string>& before) override;
 
  private:
   // A played row is read out as such, not as blanks.
@@ -42,7 +42,6 @@ class WindowListBox final : public quiz::ListBox {
 
   HWND list_;
   Annotations& spoken_;
-  std::vector<std::string> rows_;
 };
 
 // The message box over a read-only multi-line EDIT control. The shared
