@@ -11,7 +11,7 @@
 #include <string>
 
 #include "game_model.h"
-#include "memory_form.h"
+#include "memory_main_window.h"
 #include "quiz.h"
 
 namespace {
@@ -26,8 +26,8 @@ void Require(bool ok, const char* what) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  testing_support::MemoryForm c;
-  const quiz::ControlSet& set = c.form.Controls();
+  testing_support::MemoryMainWindow c;
+  const quiz::ControlSet& set = c.main_window.Controls();
   model::Game m;
   m.text = std::string(ui::kTaskStatement);
   for (size_t i = 0; i < size; ++i) {

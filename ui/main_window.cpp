@@ -120,16 +120,16 @@ class Held {
 
 }  // namespace
 
-Form::Form(quiz::ListBox& names, quiz::ListBox& temperatures, MessageText& text)
+MainWindow::MainWindow(quiz::ListBox& names, quiz::ListBox& temperatures, MessageText& text)
     : text_(text),
       controls_({&names, &temperatures, &tables_[0], &tables_[1], &tables_[2], &tables_[3]}, &text) {
   quiz::LoadTables(controls_);
   text_.SetText(std::string(kTaskStatement));
 }
 
-void Form::Form_Load() { quiz::FillLists(controls_); }
+void MainWindow::Form_Load() { quiz::FillLists(controls_); }
 
-void Form::List1_Click(int16_t Index) {
+void MainWindow::List1_Click(int16_t Index) {
   // Both selections are read before either is tested; a Click raised by the
   // quiz's own changes always finds one list without a selection.
   const int16_t names = controls_.List1(quiz::kNamesList).ListIndex();
@@ -144,7 +144,7 @@ void Form::List1_Click(int16_t Index) {
   }
 }
 
-void Form::Command1_Click(int16_t Index) {
+void MainWindow::Command1_Click(int16_t Index) {
   if (Index != 0) return;
   Held held(text_);
   quiz::FillLists(controls_);

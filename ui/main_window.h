@@ -1,16 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Tarsomel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The window Tarsomel as both editions build it: what it is (placement in
-// twips, colours, font, captions, the task, tab order, what a screen reader
-// calls each control) and what it does (the three event handlers). No
-// toolkit here: the Qt and the Win32 layers only create widgets after this
-// design and adapt them to the quiz's list and text box contract.
+// The main window Tarsomel as every edition builds it: what it is (placement
+// in twips, colours, font, captions, the task, tab order, what a screen
+// reader calls each control) and what it does (the three event handlers).
+// No toolkit here: each edition's layer (ui/qt, ui/win32, ui/web) only
+// creates widgets after this design and adapts them to the quiz's list and
+// text box contract.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,8 @@ struct Twips {
 
 // Lengths in the design are twips: 1440 to the inch, 15 to a pixel at 96 dpi.
 constexpr int TwipsToPixels(int twips, int dpi = 96) { return (twips * dpi + 720) / 1440; }
+// A line width given in pixels at 96 dpi, at another DPI: never thinner.
+constexpr int LinePixels(int pixels_at_96, int dpi) { return std::max(pixels_at_96, (pixels_at_96 * dpi + 48) / 96); }
 
 constexpr int kClientWidth = 6915;
 constexpr int kClientHeight = 5175;
@@ -42,13 +45,32 @@ struct Rgb {
 constexpr Rgb kWindowColour = {192, 192, 255};
 constexpr Rgb kLabelColour = {255, 192, 128};
 constexpr Rgb kCommandColour = {255, 128, 128};
-// The button while it is held down, and its outline.
+// The button while it is held down, its outline, and its outline while held.
 constexpr Rgb kCommandPressedColour = {224, 96, 96};
 constexpr Rgb kCommandEdgeColour = {128, 48, 48};
+constexpr Rgb kCommandPressedEdgeColour = {64, 16, 16};
 // Every focus mark in the window, on lists, message box and button alike.
 constexpr Rgb kFocusColour = {0, 0, 128};
+// The button's outline and every focus mark, in pixels at 96 dpi. The
+// focus mark of the button lies inside its outline; that of a list or the
+// message box over the control's own edge.
+constexpr int kEdgePixels = 1;
+constexpr int kFocusPixels = 2;
+
+// How "Чисти" is drawn, by every edition alike: its face, its outline, and
+// whether the focus mark goes inside the outline.
+struct CommandLook {
+  Rgb face, edge;
+  bool focus_mark;
+};
+constexpr CommandLook LookOfCommand(bool pressed, bool focused) {
+  return {pressed ? kCommandPressedColour : kCommandColour, pressed ? kCommandPressedEdgeColour : kCommandEdgeColour,
+          focused};
+}
 
 constexpr std::string_view kFontFace = "Times New Roman";
+// Drawn to the same measures, with Cyrillic: where Times New Roman is missing.
+constexpr std::string_view kFallbackFontFace = "Liberation Serif";
 constexpr int kFontPoints = 12;
 
 constexpr std::array<std::string_view, 3> kLabelCaptions = {"Tarsomel", "Химически елемент", "Точка на топене"};
@@ -92,6 +114,15 @@ struct Announcement {
 Announcement Announce(std::string_view chosen_row, std::string_view text);
 
 // ---- What the window does --------------------------------------------------
+//
+// Clicks the quiz raises itself. A toolkit's list may report a change of
+// selection for the program's own writes too (Clear and AddItem in
+// FillLists, the two ListIndex resets in CheckPair), and may report it in
+// the middle of the handler that made the write. That Click is harmless:
+// List1_Click reads both selections before testing either, and at each of
+// those writes at least one visible list has no selection, so the guard does
+// nothing. Edition layers therefore pass every selection change on to
+// List1_Click as it comes and keep no guard of their own.
 
 // A list box over a toolkit's list control. The control would not give back
 // the exact strings (blanks, CR LF), so the rows are kept here, exactly as
@@ -143,14 +174,14 @@ class MessageText : public quiz::TextBox {
   bool pending_ = false;
 };
 
-// The window's behaviour over its controls: the two lists the pupil plays
-// with and the message box, given by the toolkit layer; the four element
-// tables, which the pupil never sees, are kept here in memory.
-class Form {
+// The main window's behaviour over its controls: the two lists the pupil
+// plays with and the message box, given by the edition's layer; the four
+// element tables, which the pupil never sees, are kept here in memory.
+class MainWindow {
  public:
-  Form(quiz::ListBox& names, quiz::ListBox& temperatures, MessageText& text);
-  Form(const Form&) = delete;
-  Form& operator=(const Form&) = delete;
+  MainWindow(quiz::ListBox& names, quiz::ListBox& temperatures, MessageText& text);
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
 
   const quiz::ControlSet& Controls() const { return controls_; }
 

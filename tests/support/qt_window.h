@@ -13,10 +13,14 @@
 #include <string>
 #include <vector>
 
+#include "application.h"
 #include "rows.h"
-#include "tarsomel_window.h"
+#include "window.h"
 
 namespace testing_support {
+
+// The face the program draws its window in, as it chooses it.
+inline QString Face() { return ui::qt::CyrillicFamily(nullptr).value_or(QString()); }
 
 inline QStringList ToQt(const std::vector<std::string>& rows) {
   QStringList out;
@@ -37,7 +41,7 @@ inline int Selected(const QListWidget* list) {
 }
 
 // A mouse click on a row, scrolled into view first as the pupil would.
-inline void ClickRow(ui::Tarsomel& w, int list, int row) {
+inline void ClickRow(ui::qt::Tarsomel& w, int list, int row) {
   QListWidget* l = w.List1(static_cast<int16_t>(list));
   l->scrollToItem(l->item(row));
   QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, l->visualItemRect(l->item(row)).center());

@@ -14,7 +14,7 @@
 #include "main_window.h"
 #include "tarsomel_version.h"
 
-namespace ui {
+namespace ui::qt {
 
 bool PrepareApplication(QApplication& app) {
   QApplication::setApplicationName(QStringLiteral("Tarsomel"));
@@ -38,7 +38,8 @@ std::optional<QString> CyrillicFamily(QString* note) {
   const auto has_cyrillic = [](const QString& family) {
     return QFontDatabase::writingSystems(family).contains(QFontDatabase::Cyrillic);
   };
-  const QString wanted = QFontInfo(QFont(QStringLiteral("Times New Roman"), 12)).family();
+  const auto face = [](std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); };
+  const QString wanted = QFontInfo(QFont(face(kFontFace), kFontPoints)).family();
   if (has_cyrillic(wanted)) return wanted;
 
   const QStringList cyrillic = QFontDatabase::families(QFontDatabase::Cyrillic);
@@ -50,12 +51,16 @@ std::optional<QString> CyrillicFamily(QString* note) {
     }
     return std::nullopt;
   }
-  // Prefer a serif face like the one the window was drawn for.
+  // Prefer the face drawn to the design's measures, then any serif face.
   QString chosen = cyrillic.front();
-  for (const QString& family : cyrillic) {
-    if (family.contains(QStringLiteral("Serif")) && !family.contains(QStringLiteral("Sans"))) {
-      chosen = family;
-      break;
+  if (cyrillic.contains(face(kFallbackFontFace))) {
+    chosen = face(kFallbackFontFace);
+  } else {
+    for (const QString& family : cyrillic) {
+      if (family.contains(QStringLiteral("Serif")) && !family.contains(QStringLiteral("Sans"))) {
+        chosen = family;
+        break;
+      }
     }
   }
   if (note) {
@@ -66,4 +71,4 @@ std::optional<QString> CyrillicFamily(QString* note) {
   return chosen;
 }
 
-}  // namespace ui
+}  // namespace ui::qt

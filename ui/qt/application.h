@@ -11,7 +11,7 @@
 
 #include <optional>
 
-namespace ui {
+namespace ui::qt {
 
 // Name "Tarsomel", the version, the window icon and the Fusion style, so that
 // the program looks the same on every desktop; and Qt's own Bulgarian
@@ -22,11 +22,12 @@ namespace ui {
 // English.
 bool PrepareApplication(QApplication& app);
 
-// The window's face: "Times New Roman" (on Linux fontconfig gives its metric
-// match Liberation Serif), or, where the face found has no Cyrillic letters,
-// another face that has them. Empty when no installed face has Cyrillic.
+// The window's face: the design's (on Linux fontconfig gives Times New
+// Roman's metric match Liberation Serif), or, where the face found has no
+// Cyrillic letters, the design's fallback face, or another serif face that
+// has them. Empty when no installed face has Cyrillic.
 // `note` receives a sentence for the pupil's teacher when a replacement was
 // taken or none was found.
 std::optional<QString> CyrillicFamily(QString* note);
 
-}  // namespace ui
+}  // namespace ui::qt

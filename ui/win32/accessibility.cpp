@@ -9,9 +9,9 @@
 
 #include <algorithm>
 
-#include "win32_controls.h"
+#include "controls.h"
 
-namespace ui {
+namespace ui::win32 {
 
 namespace {
 
@@ -81,4 +81,4 @@ void Annotations::Forget() {
   annotated_.clear();
 }
 
-}  // namespace ui
+}  // namespace ui::win32

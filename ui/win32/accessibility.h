@@ -17,7 +17,7 @@
 
 struct IAccPropServices;
 
-namespace ui {
+namespace ui::win32 {
 
 class Annotations {
  public:
@@ -43,4 +43,4 @@ class Annotations {
   std::vector<std::pair<HWND, int>> annotated_;  // control and child id
 };
 
-}  // namespace ui
+}  // namespace ui::win32

@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tarsomel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The Windows installer, silent, in a private Wine prefix: it puts the
+# program, its Start-menu entry and its uninstall entry in place; the
+# installed program opens its window; the uninstaller, run as the uninstall
+# entry says, silently, takes all of it away again.
+# Usage: installer.sh WIN64-BUILD VERSION [SETUP]   (SETUP: another installer
+# to check in place of the built one)
+source "$(dirname "$0")/../win32/wine.sh"
+build=$1 version=$2
+setup=${3:-$build/packages/tarsomel-$version-setup.exe}
+exe="$build/app/tarsomel.exe"
+[ -f "$setup" ] || fail "no $setup: build the win64 preset's target 'packages' first"
+[ -f "$exe" ] || fail "no $exe: build the win64 preset first"
+
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarsomel'
+dir="$WINEPREFIX/drive_c/Program Files/Tarsomel"
+link="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Тарсомел.lnk"
+title="Физика - свойства, температура"
+passed=0
+pass() { echo "ok: $*"; passed=$((passed + 1)); }
+
+# What the prefix holds outside Wine's own system folder and the temporary
+# folders, so the uninstall can be shown to leave nothing.
+user_files() {
+  (cd "$WINEPREFIX/drive_c" && find "Program Files" "Program Files (x86)" ProgramData users -path '*/Temp' -prune -o -print | sort)
+}
+# The uninstall entry as "name=value" lines (a .reg export is UTF-16).
+entry() {
+  rm -f "$WINEPREFIX/drive_c/entry.reg"
+  wine_run 60 reg export "$key" 'C:\entry.reg' /reg:64 >/dev/null 2>&1 || return 1
+  iconv -f UTF-16 -t UTF-8 "$WINEPREFIX/drive_c/entry.reg" | tr -d '\r' | grep '^"'
+}
+has_value() { entry | grep -q "^\"$1\"="; }
+key_absent() { ! wine_run 60 reg query "$key" /reg:64 >/dev/null 2>&1; }
+window_gone() { ! xdotool search --name "$title" >/dev/null 2>&1; }
+
+wine_prefix
+user_files >"$workdir/before"
+
+# The installer's own process is waited for; its results are still waited on,
+# bounded, as Windows programs may hand work on. The size is written last.
+wine_run 240 "$setup" /S || fail "the installer exited with status $?"
+wait_for 120 "the installer left no uninstall entry" has_value EstimatedSize
+[ -f "$dir/tarsomel.exe" ] || fail "no tarsomel.exe in Program Files\\Tarsomel"
+cmp -s "$exe" "$dir/tarsomel.exe" || fail "the installed tarsomel.exe differs from the built one"
+[ -f "$dir/uninstall.exe" ] || fail "no uninstaller in Program Files\\Tarsomel"
+pass "silent install put tarsomel.exe and uninstall.exe in Program Files\\Tarsomel"
+
+[ -f "$link" ] || fail "no Start-menu entry Тарсомел.lnk for all users: $(find "$WINEPREFIX/drive_c" -name '*.lnk')"
+strings -el "$link" | grep -qF 'C:\Program Files\Tarsomel\tarsomel.exe' ||
+  fail "the Start-menu entry does not name the program as its icon: $(strings -el "$link")"
+strings "$link" | grep -qF 'C:\Program Files\Tarsomel\tarsomel.exe' ||
+  fail "the Start-menu entry does not start the program: $(strings "$link")"
+pass "Start-menu entry Тарсомел starts the program and shows its icon"
+
+entry >"$workdir/entry"
+expect() {
+  grep -qxF "\"$1\"=$2" "$workdir/entry" || fail "uninstall entry: $1 is not $2: $(grep "^\"$1\"=" "$workdir/entry" || echo missing)"
+}
+at='C:\\Program Files\\Tarsomel'
+expect DisplayName '"Тарсомел"'
+expect DisplayVersion "\"$version\""
+expect Publisher '"Tarsomel developers"'
+expect DisplayIcon "\"$at\\\\tarsomel.exe,0\""
+expect InstallLocation "\"$at\""
+expect UninstallString "\"\\\"$at\\\\uninstall.exe\\\"\""
+expect QuietUninstallString "\"\\\"$at\\\\uninstall.exe\\\" /S\""
+expect NoModify dword:00000001
+expect NoRepair dword:00000001
+size=$(sed -n 's/^"EstimatedSize"=dword:\(.*\)$/\1/p' "$workdir/entry")
+[ -n "$size" ] && [ $((16#$size)) -ge $(($(stat -c %s "$exe") / 1024)) ] ||
+  fail "uninstall entry: EstimatedSize ${size:-missing} (KiB, hex) is less than the program"
+wow32_key='HKLM\Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Uninstall\Tarsomel'
+wine_run 60 reg query "$wow32_key" /reg:64 >/dev/null 2>&1 && fail "the uninstall entry is in the 32-bit registry view"
+pass "uninstall entry in the 64-bit registry with name, version, publisher, icon, location, size and commands"
+
+# The installed program, started as the Start-menu entry starts it.
+launch "$wine" 'C:\Program Files\Tarsomel\tarsomel.exe'
+window_of "$title" >/dev/null
+wine_run 60 taskkill /IM tarsomel.exe >/dev/null 2>&1 || fail "taskkill could not ask the program to close"
+wait_for 30 "the installed program did not close its window when asked" window_gone
+pass "the installed program opens its window and closes when asked"
+
+# The uninstaller as the entry gives it. It copies itself to a temporary
+# folder and runs from there, so wait on what it removes.
+quiet=$(sed -n 's/^"QuietUninstallString"="\(.*\)"$/\1/p' "$workdir/entry" | sed 's/\\\\/\\/g; s/\\"/"/g')
+uninstaller=${quiet#\"}
+uninstaller=${uninstaller%%\"*}
+arguments=${quiet##*\" }
+wine_run 120 "$uninstaller" $arguments || fail "the uninstaller exited with status $?"
+wait_for 120 "the uninstaller left Program Files\\Tarsomel: $(ls "$dir" 2>&1)" test ! -e "$dir"
+wait_for 60 "the uninstaller left the Start-menu entry" test ! -e "$link"
+wait_for 60 "the uninstaller left the uninstall entry" key_absent
+user_files >"$workdir/after"
+diff -u "$workdir/before" "$workdir/after" || fail "the uninstall left files behind (above)"
+pass "silent uninstall removed the program, its folder, Start-menu entry and uninstall entry, and nothing else is left"
+echo "$passed passed, 0 failed"

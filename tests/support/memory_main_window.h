@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The main window's behaviour without a window: the shared handlers over in-memory
+// lists and message box, for tests and the fuzzer that play whole games
+// through the same handlers (and the same pair guard) the editions use.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "main_window.h"
+#include "quiz.h"
+
+namespace testing_support {
+
+class MemoryMessage final : public ui::MessageText {
+ public:
+  int shown = 0;  // texts that reached the "screen"
+  std::vector<ui::Announcement> said;  // what a screen reader was told
+
+ protected:
+  void Show(const std::string&) override { ++shown; }
+  void Say(const ui::Announcement& announcement) override { said.push_back(announcement); }
+};
+
+class MemoryMainWindow {
+ public:
+  MemoryMainWindow() : main_window(names, temperatures, message) { main_window.Form_Load(); }
+
+  // The pupil selects a row; the list reports it as a Click.
+  void Pick(int16_t list, int16_t row) {
+    (list == quiz::kNamesList ? names : temperatures).SetListIndex(row);
+    main_window.List1_Click(list);
+  }
+  void Restart() { main_window.Command1_Click(0); }
+  const std::string& Text() const { return message.Text(); }
+
+  quiz::MemoryListBox names, temperatures;
+  MemoryMessage message;
+  ui::MainWindow main_window;
+};
+
+}  // namespace testing_support

@@ -1,0 +1,367 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Looks at the running Windows edition from outside, as a test or a screen
+// reader would: the window's caption, size and DPI, where its controls are,
+// what the lists hold and which rows are selected, where the focus is, what
+// the message box and the clipboard say, what accessibility names the
+// controls have, and the live-region events the message box raises.
+// Usage: probe COMMAND [ARGUMENTS]; prints one answer and exits 0, or says
+// why not and exits 1 (2 for a bad command line).
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+#include <oleacc.h>
+#include <shellscalingapi.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <utility>
+
+#include "design.h"
+#include "main_window.h"
+#include "window.h"
+#include "controls.h"
+
+namespace {
+
+using ui::TwipsToPixels;
+
+int Fail(const char* why) {
+  std::fprintf(stderr, "probe: %s\n", why);
+  return 1;
+}
+
+void PrintHex(const std::string& text) {
+  for (unsigned char c : text) std::printf("%02x", c);
+  std::printf("\n");
+}
+
+// A row of a list, in brackets so that blanks show.
+void PrintRow(const std::wstring& row) { std::printf("[%s]\n", ui::win32::Utf8(row).c_str()); }
+
+HWND Window() { return FindWindowW(ui::win32::kWindowClass, nullptr); }
+
+// The DPI the window is drawn at. Asked from another process, Wine answers
+// GetDpiForWindow with 96 whatever the window's awareness; a per-monitor
+// aware window is at its monitor's DPI.
+int DpiOf(HWND window) {
+  switch (GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(window))) {
+    case DPI_AWARENESS_PER_MONITOR_AWARE: {
+      UINT x = 96, y = 96;
+      GetDpiForMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), MDT_EFFECTIVE_DPI, &x, &y);
+      return static_cast<int>(y);
+    }
+    case DPI_AWARENESS_SYSTEM_AWARE:
+      return static_cast<int>(GetDpiForSystem());
+    default:
+      return 96;
+  }
+}
+
+HWND Control(HWND window, const wchar_t* which) {
+  const std::wstring name = which;
+  int id = -1;
+  if (name == L"names") id = ui::win32::kList1Id;
+  if (name == L"temperatures") id = ui::win32::kList1Id + 1;
+  if (name == L"text") id = ui::win32::kText1Id;
+  if (name == L"command") id = ui::win32::kCommand1Id;
+  if (name == L"label0" || name == L"label1" || name == L"label2") id = ui::win32::kLabel1Id + (name.back() - L'0');
+  return id < 0 ? nullptr : GetDlgItem(window, id);
+}
+
+const char* NameOf(int id) {
+  switch (id) {
+    case ui::win32::kList1Id:
+      return "names";
+    case ui::win32::kList1Id + 1:
+      return "temperatures";
+    case ui::win32::kText1Id:
+      return "text";
+    case ui::win32::kCommand1Id:
+      return "command";
+    default:
+      return "other";
+  }
+}
+
+// The control's rectangle in the window's client area.
+RECT InClient(HWND window, HWND control) {
+  RECT rect;
+  GetWindowRect(control, &rect);
+  MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+// WM_GETTEXT itself: GetWindowText gives only a caption for a control of
+// another process.
+std::wstring WindowText(HWND window) {
+  const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(
+      SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(text.size()), reinterpret_cast<LPARAM>(text.data()))));
+  return text;
+}
+
+int Layout(HWND window, int dpi) {
+  bool same = true;
+  for (const testing_support::Placed& control : testing_support::Controls()) {
+    const HWND handle = Control(window, ui::win32::Wide(control.name).c_str());
+    if (handle == nullptr) return Fail("a control is missing");
+    const RECT r = InClient(window, handle);
+    const testing_support::Rect want = testing_support::Pixels(control.twips, dpi);
+    const testing_support::Rect got = {static_cast<int>(r.left), static_cast<int>(r.top),
+                                       static_cast<int>(r.right - r.left), static_cast<int>(r.bottom - r.top)};
+    same = same && got == want;
+    std::printf("%s %d %d %d %d%s\n", control.name.c_str(), got.left, got.top, got.width, got.height,
+                got == want ? "" : " (not as designed)");
+  }
+  return same ? 0 : 1;
+}
+
+// Points whose colour the design fixes, in screen coordinates.
+int Points(HWND window, int dpi) {
+  POINT origin = {0, 0};
+  ClientToScreen(window, &origin);
+  for (const testing_support::Point& p : testing_support::ColourPoints(dpi)) {
+    std::printf("%s %ld %ld\n", p.name.c_str(), origin.x + p.x, origin.y + p.y);
+  }
+  return 0;
+}
+
+int Colours() {
+  const auto print = [](const char* name, const ui::Rgb& c) { std::printf("%s %d,%d,%d\n", name, c.red, c.green, c.blue); };
+  print("window", ui::kWindowColour);
+  print("label", ui::kLabelColour);
+  print("command", ui::kCommandColour);
+  print("pressed", ui::kCommandPressedColour);
+  print("edge", ui::kCommandEdgeColour);
+  print("pressed_edge", ui::kCommandPressedEdgeColour);
+  print("focus", ui::kFocusColour);
+  const COLORREF white = GetSysColor(COLOR_WINDOW);
+  std::printf("textbox %d,%d,%d\n", GetRValue(white), GetGValue(white), GetBValue(white));
+  return 0;
+}
+
+std::wstring ListText(HWND list, int i) {
+  const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+  if (length == LB_ERR) return {};
+  std::wstring row(static_cast<size_t>(length) + 1, L'\0');
+  SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(row.data()));
+  row.resize(static_cast<size_t>(length));
+  return row;
+}
+
+// The middle of row i in screen coordinates; exits 3 when the row is above
+// the list's visible rows, 4 when below.
+int Row(HWND list, int i) {
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  if (i < 0 || i >= count) return Fail("no such row");
+  RECT row, client;
+  SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&row));
+  GetClientRect(list, &client);
+  POINT middle = {(row.left + row.right) / 2, (row.top + row.bottom) / 2};
+  ClientToScreen(list, &middle);
+  std::printf("%ld %ld\n", middle.x, middle.y);
+  if (row.top < client.top) return 3;
+  if (row.bottom > client.bottom) return 4;
+  return 0;
+}
+
+std::string Bstr(BSTR text) {
+  std::string utf8 = text == nullptr ? std::string() : ui::win32::Utf8(text);
+  SysFreeString(text);
+  return utf8;
+}
+
+// Name, description and role as the system's accessibility layer reports
+// them, and the name of each row of a list.
+int Accessible(HWND control) {
+  IAccessible* accessible = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                        reinterpret_cast<void**>(&accessible)))) {
+    return Fail("no accessible object");
+  }
+  VARIANT self;
+  VariantInit(&self);
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr, description = nullptr;
+  const HRESULT named = accessible->get_accName(self, &name);
+  const HRESULT described = accessible->get_accDescription(self, &description);
+  VARIANT role;
+  VariantInit(&role);
+  accessible->get_accRole(self, &role);
+  std::printf("name %s\n", SUCCEEDED(named) ? Bstr(name).c_str() : "(none)");
+  std::printf("description %s\n", SUCCEEDED(described) ? Bstr(description).c_str() : "(none)");
+  std::printf("role %ld\n", role.vt == VT_I4 ? role.lVal : -1L);
+  long children = 0;
+  accessible->get_accChildCount(&children);
+  for (long i = 1; i <= children; ++i) {
+    VARIANT child;
+    VariantInit(&child);
+    child.vt = VT_I4;
+    child.lVal = i;
+    BSTR row = nullptr;
+    if (SUCCEEDED(accessible->get_accName(child, &row))) std::printf("child %ld [%s]\n", i, Bstr(row).c_str());
+  }
+  accessible->Release();
+  return 0;
+}
+
+// What the program should tell a screen reader, from the shared design.
+int Spoken() {
+  const std::pair<const char*, ui::Control> controls[] = {{"text", ui::Control::kText1},
+                                                          {"names", ui::Control::kNames},
+                                                          {"temperatures", ui::Control::kTemperatures},
+                                                          {"command", ui::Control::kCommand1}};
+  for (const auto& [name, control] : controls) {
+    const ui::Spoken spoken = ui::SpokenAs(control);
+    std::printf("%s\t%.*s\t%.*s\n", name, static_cast<int>(spoken.name.size()), spoken.name.data(),
+                static_cast<int>(spoken.description.size()), spoken.description.data());
+  }
+  std::printf("played\t%.*s\n", static_cast<int>(ui::kPlayedRowSpoken.size()), ui::kPlayedRowSpoken.data());
+  return 0;
+}
+
+DWORD watched_process = 0;
+
+void CALLBACK OnEvent(HWINEVENTHOOK, DWORD event, HWND control, LONG object, LONG, DWORD, DWORD) {
+  if (event != EVENT_OBJECT_LIVEREGIONCHANGED || object != OBJID_CLIENT) return;
+  std::printf("live %s\n", NameOf(GetDlgCtrlID(control)));
+  std::fflush(stdout);
+}
+
+// Prints each live-region event of the program's controls for `seconds`.
+int Watch(HWND window, int seconds) {
+  GetWindowThreadProcessId(window, &watched_process);
+  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                                       OnEvent, watched_process, 0, WINEVENT_OUTOFCONTEXT);
+  if (hook == nullptr) return Fail("cannot watch the window's events");
+  std::printf("watching\n");
+  std::fflush(stdout);
+  const DWORD end = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
+  MSG message;
+  while (GetTickCount() < end) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  }
+  UnhookWinEvent(hook);
+  return 0;
+}
+
+int Clipboard() {
+  if (!OpenClipboard(nullptr)) return Fail("cannot open the clipboard");
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  std::string text;
+  if (data != nullptr) {
+    if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = ui::win32::Utf8(wide);
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  if (data == nullptr) return Fail("no text on the clipboard");
+  PrintHex(text);
+  return 0;
+}
+
+int Run(int argc, wchar_t* argv[]) {
+  if (argc < 2) return 2;
+  const std::wstring command = argv[1];
+  if (command == L"spoken") return Spoken();
+  if (command == L"client" && argc == 3) {
+    // The client area the design gives at a DPI.
+    const testing_support::Rect client = testing_support::ClientPixels(_wtoi(argv[2]));
+    std::printf("%d %d\n", client.width, client.height);
+    return 0;
+  }
+  const HWND window = Window();
+  if (window == nullptr) return Fail("no Tarsomel window");
+  const int dpi = DpiOf(window);
+  if (command == L"window") {
+    RECT client;
+    GetClientRect(window, &client);
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
+    std::printf("caption %s\n", ui::win32::Utf8(WindowText(window)).c_str());
+    std::printf("client %ld %ld\n", client.right, client.bottom);
+    std::printf("dpi %d\n", dpi);
+    const DPI_AWARENESS awareness = GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(window));
+    std::printf("awareness %s\n", awareness == DPI_AWARENESS_PER_MONITOR_AWARE ? "per-monitor"
+                                   : awareness == DPI_AWARENESS_SYSTEM_AWARE    ? "system"
+                                                                                : "unaware");
+    std::printf("minimize %d maximize %d sizing %d sysmenu %d\n", (style & WS_MINIMIZEBOX) != 0,
+                (style & WS_MAXIMIZEBOX) != 0, (style & WS_THICKFRAME) != 0, (style & WS_SYSMENU) != 0);
+    return 0;
+  }
+  if (command == L"layout") return Layout(window, dpi);
+  if (command == L"points") return Points(window, dpi);
+  if (command == L"colours") return Colours();
+  if (command == L"focus") {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return Fail("no thread information");
+    std::printf("%s\n", info.hwndFocus == nullptr ? "none" : NameOf(GetDlgCtrlID(info.hwndFocus)));
+    return 0;
+  }
+  if (command == L"text") {
+    PrintHex(ui::win32::Utf8(WindowText(GetDlgItem(window, ui::win32::kText1Id))));
+    return 0;
+  }
+  if (command == L"clipboard") return Clipboard();
+  if (command == L"watch" && argc == 3) return Watch(window, _wtoi(argv[2]));
+  if (command == L"close") return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : Fail("cannot post WM_CLOSE");
+  if (argc < 3) return 2;
+  const HWND control = Control(window, argv[2]);
+  if (control == nullptr) return Fail("no such control");
+  if (command == L"rows") {
+    const LRESULT count = SendMessageW(control, LB_GETCOUNT, 0, 0);
+    for (int i = 0; i < count; ++i) PrintRow(ListText(control, i));
+    return 0;
+  }
+  if (command == L"selected") {
+    std::printf("%d\n", static_cast<int>(SendMessageW(control, LB_GETCURSEL, 0, 0)));
+    return 0;
+  }
+  if (command == L"top") {
+    std::printf("%d\n", static_cast<int>(SendMessageW(control, LB_GETTOPINDEX, 0, 0)));
+    return 0;
+  }
+  if (command == L"row" && argc == 4) return Row(control, _wtoi(argv[3]));
+  if (command == L"char" && argc == 4) {
+    // The character a keyboard layout would give for a key, as the control
+    // gets it after TranslateMessage.
+    return PostMessageW(control, WM_CHAR, argv[3][0], 1) ? 0 : Fail("cannot post WM_CHAR");
+  }
+  if (command == L"box") {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    return 0;
+  }
+  if (command == L"accessible") return Accessible(control);
+  if (command == L"handle") {
+    // As Wine's debug channels print a handle.
+    std::printf("%016llX\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(control)));
+    return 0;
+  }
+  return 2;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t* argv[]) {
+  // UTF-8 bytes out as they are, with no CR added to line ends.
+  _setmode(_fileno(stdout), _O_BINARY);
+  // Sizes and DPI as the program sees them, not scaled for an unaware caller.
+  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  const int status = Run(argc, argv);
+  if (status == 2) std::fprintf(stderr, "probe: unknown command; see the comment at the top of probe.cpp\n");
+  CoUninitialize();
+  return status;
+}

@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Win32 controls behind the quiz's list-box and text-box contract. The quiz
+// speaks UTF-8; the controls are given UTF-16 here and nowhere else.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "accessibility.h"
+#include "main_window.h"
+#include "quiz.h"
+
+namespace ui::win32 {
+
+std::wstring Wide(std::string_view utf8);
+std::string Utf8(std::wstring_view utf16);
+
+// The list box over a LISTBOX control. It keeps the rows as the exact
+// strings it was given and mirrors them into the control; none of its
+// changes makes the control report a selection change.
+class WindowListBox final : public ShownListBox {
+ public:
+  WindowListBox(HWND list, Annotations& spoken) : list_(list), spoken_(spoken) {}
+
+  int16_t ListIndex() const override;
+  void SetListIndex(int16_t i) override;
+
+ protected:
+  void ShowRow(int16_t i, const std::string& before) override;
+  void ShowAddedRow() override;
+  void ShowCleared(const std::vector<std::string>& before) override;
+
+ private:
+  // A played row is read out as such, not as blanks.
+  void Speak(int16_t i, bool was_blank);
+
+  HWND list_;
+  Annotations& spoken_;
+};
+
+// The message box over a read-only multi-line EDIT control. The shared
+// message text keeps the exact string; the control shows it, and each
+// verdict or restart is announced once: the box is a polite live region, the
+// mechanism Windows screen readers follow for a change away from the focus.
+class EditMessageText final : public MessageText {
+ public:
+  explicit EditMessageText(HWND edit) : edit_(edit) {}
+
+ protected:
+  void Show(const std::string& text) override;
+  void Say(const Announcement& announcement) override;
+
+ private:
+  HWND edit_;
+};
+
+}  // namespace ui::win32

@@ -1,0 +1,305 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "application.h"
+
+namespace ui::win32 {
+
+namespace {
+
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = 0;
+
+COLORREF Ref(const Rgb& c) { return RGB(c.red, c.green, c.blue); }
+
+UINT DpiOf(HWND window) {
+  const UINT dpi = GetDpiForWindow(window);
+  return dpi > 0 ? dpi : 96;
+}
+
+void Place(HWND control, const Twips& t, UINT dpi) {
+  const int d = static_cast<int>(dpi);
+  MoveWindow(control, TwipsToPixels(t.left, d), TwipsToPixels(t.top, d), TwipsToPixels(t.width, d),
+             TwipsToPixels(t.height, d), TRUE);
+}
+
+HWND CreateControl(HWND parent, DWORD ex_style, const wchar_t* type, std::string_view caption, DWORD style, int id) {
+  return CreateWindowExW(ex_style, type, Wide(caption).c_str(), WS_CHILD | style, 0, 0, 0, 0, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+}
+
+void Frame(HDC dc, RECT& rect, COLORREF colour, int width) {
+  HBRUSH brush = CreateSolidBrush(colour);
+  for (int k = 0; k < width; ++k) {
+    FrameRect(dc, &rect, brush);
+    InflateRect(&rect, -1, -1);
+  }
+  DeleteObject(brush);
+}
+
+}  // namespace
+
+Tarsomel::Tarsomel(HINSTANCE instance) : label_brush_(CreateSolidBrush(Ref(kLabelColour))) {
+  CreateWindowExW(kExStyle, kWindowClass, Wide(WindowCaption()).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+  if (window_ == nullptr) return;
+  spoken_ = std::make_unique<Annotations>();
+  HDC dc = GetDC(window_);
+  face_ = CyrillicFace(dc);
+  ReleaseDC(window_, dc);
+  CreateControls();
+  ApplyDpi(DpiOf(window_));
+  SizeWindow();
+
+  for (size_t i = 0; i < lists_.size(); ++i) visible_[i] = std::make_unique<WindowListBox>(lists_[i], *spoken_);
+  message_ = std::make_unique<EditMessageText>(text_);
+  for (Control control : kTabOrder) spoken_->Describe(Focusable(control), SpokenAs(control));
+  spoken_->MakeLive(text_);
+  // The tables are loaded and the task is shown when the main window is made.
+  main_window_ = std::make_unique<MainWindow>(*visible_[0], *visible_[1], *message_);
+  main_window_->Form_Load();
+}
+
+Tarsomel::~Tarsomel() {
+  if (window_ != nullptr) DestroyWindow(window_);
+  if (font_ != nullptr) DeleteObject(font_);
+  DeleteObject(label_brush_);
+}
+
+void Tarsomel::CreateControls() {
+  // Creation order is the order a screen reader looks for labels in: each
+  // list comes after its label, the message box after its unseen one.
+  constexpr DWORD kLabel = WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX;
+  constexpr DWORD kList = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS;
+  labels_[0] = CreateControl(window_, 0, L"STATIC", kLabelCaptions[0], kLabel, kLabel1Id);
+  labels_[1] = CreateControl(window_, 0, L"STATIC", kLabelCaptions[1], kLabel, kLabel1Id + 1);
+  lists_[0] = CreateControl(window_, WS_EX_CLIENTEDGE, L"LISTBOX", "", kList, kList1Id);
+  labels_[2] = CreateControl(window_, 0, L"STATIC", kLabelCaptions[2], kLabel, kLabel1Id + 2);
+  lists_[1] = CreateControl(window_, WS_EX_CLIENTEDGE, L"LISTBOX", "", kList, kList1Id + 1);
+  command_ = CreateControl(window_, 0, L"BUTTON", kCommandCaption, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
+                           kCommand1Id);
+  text_label_ = CreateControl(window_, 0, L"STATIC", SpokenAs(Control::kText1).name, SS_NOPREFIX, kText1LabelId);
+  // Word wrap: no horizontal scrolling of any kind.
+  text_ = CreateControl(window_, WS_EX_CLIENTEDGE, L"EDIT", "",
+                        WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_LEFT,
+                        kText1Id);
+  SendMessageW(text_, EM_SETLIMITTEXT, 0, 0);
+  for (HWND control : {lists_[0], lists_[1], text_}) {
+    SetWindowSubclass(control, ControlProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+  }
+}
+
+void Tarsomel::ApplyDpi(UINT dpi) {
+  dpi_ = dpi;
+  HFONT old = font_;
+  font_ = CreateFontW(-MulDiv(kFontPoints, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                      RUSSIAN_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_ROMAN,
+                      face_.c_str());
+  // A list box measures its rows again when it is given a font.
+  for (HWND control : {labels_[0], labels_[1], labels_[2], lists_[0], lists_[1], command_, text_label_, text_}) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+  }
+  // Margins after the font's measures, so the text does not touch the edge.
+  SendMessageW(text_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(EC_USEFONTINFO, EC_USEFONTINFO));
+  if (old != nullptr) DeleteObject(old);
+  for (size_t i = 0; i < labels_.size(); ++i) Place(labels_[i], kLabel1[i], dpi);
+  for (size_t i = 0; i < lists_.size(); ++i) Place(lists_[i], kList1[i], dpi);
+  Place(command_, kCommand1, dpi);
+  Place(text_, kText1, dpi);
+}
+
+void Tarsomel::SizeWindow() {
+  const int d = static_cast<int>(dpi_);
+  RECT rect = {0, 0, TwipsToPixels(kClientWidth, d), TwipsToPixels(kClientHeight, d)};
+  AdjustWindowRectExForDpi(&rect, kStyle, FALSE, kExStyle, dpi_);
+  SetWindowPos(window_, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Tarsomel::Show(int show_command) {
+  ShowWindow(window_, show_command);
+  UpdateWindow(window_);
+  last_focus_ = Focusable(kTabOrder.front());
+  SetFocus(last_focus_);
+}
+
+HWND Tarsomel::Focusable(Control control) const {
+  switch (control) {
+    case Control::kNames:
+      return lists_[0];
+    case Control::kTemperatures:
+      return lists_[1];
+    case Control::kCommand1:
+      return command_;
+    case Control::kText1:
+      break;
+  }
+  return text_;
+}
+
+bool Tarsomel::PreTranslate(const MSG& message) {
+  if (message.message != WM_KEYDOWN || window_ == nullptr) return false;
+  if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
+  if (message.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0) {
+    const bool back = GetKeyState(VK_SHIFT) < 0;
+    const size_t count = kTabOrder.size();
+    const HWND focus = GetFocus();
+    size_t at = back ? 0 : count - 1;  // from nowhere: to the first, or back to the last
+    for (size_t i = 0; i < count; ++i) {
+      if (Focusable(kTabOrder[i]) == focus) at = i;
+    }
+    SetFocus(Focusable(kTabOrder[(at + (back ? count - 1 : 1)) % count]));
+    return true;
+  }
+  // Enter presses the button when it has the focus; it is not the window's
+  // default button, so Enter elsewhere does nothing.
+  if (message.wParam == VK_RETURN && message.hwnd == command_) {
+    OnCommand(kCommand1Id, BN_CLICKED);
+    return true;
+  }
+  return false;
+}
+
+LRESULT CALLBACK Tarsomel::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<Tarsomel*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<Tarsomel*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(window, message, w, l);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    self->window_ = nullptr;
+    return DefWindowProcW(window, message, w, l);
+  }
+  return self->Handle(message, w, l);
+}
+
+LRESULT Tarsomel::Handle(UINT message, WPARAM w, LPARAM l) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(w), HIWORD(w));
+      return 0;
+    case WM_CTLCOLORSTATIC: {
+      auto* dc = reinterpret_cast<HDC>(w);
+      SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+      // A read-only edit asks as a static would; it keeps a text box's white.
+      if (reinterpret_cast<HWND>(l) == text_) {
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+      }
+      SetBkColor(dc, Ref(kLabelColour));
+      return reinterpret_cast<LRESULT>(label_brush_);
+    }
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(l);
+      if (item->CtlID != kCommand1Id) break;
+      DrawCommand(*item);
+      return TRUE;
+    }
+    case WM_DPICHANGED: {
+      ApplyDpi(HIWORD(w));
+      const auto* suggested = reinterpret_cast<const RECT*>(l);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    case WM_ACTIVATE:
+      // The focus goes back where it was when the window is active again.
+      if (LOWORD(w) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window_, focus)) last_focus_ = focus;
+      }
+      break;
+    case WM_SETFOCUS:
+      if (last_focus_ != nullptr) SetFocus(last_focus_);
+      return 0;
+    case WM_DESTROY:
+      if (spoken_) spoken_->Forget();
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window_, message, w, l);
+}
+
+void Tarsomel::OnCommand(int id, int code) {
+  if (!main_window_) return;  // not made yet
+  // Every change of selection is a Click; the list box reports only the
+  // pupil's, not the program's own writes.
+  if ((id == kList1Id || id == kList1Id + 1) && code == LBN_SELCHANGE) {
+    main_window_->List1_Click(static_cast<int16_t>(id - kList1Id));
+  } else if (id == kCommand1Id && (code == BN_CLICKED || code == BN_DOUBLECLICKED)) {
+    // A quick second click arrives as a double click: it is a press too.
+    main_window_->Command1_Click(0);
+  }
+}
+
+void Tarsomel::DrawCommand(const DRAWITEMSTRUCT& item) const {
+  HDC dc = item.hDC;
+  RECT rect = item.rcItem;
+  const CommandLook look = LookOfCommand((item.itemState & ODS_SELECTED) != 0, (item.itemState & ODS_FOCUS) != 0);
+  HBRUSH face = CreateSolidBrush(Ref(look.face));
+  FillRect(dc, &rect, face);
+  DeleteObject(face);
+  const int d = static_cast<int>(dpi_);
+  Frame(dc, rect, Ref(look.edge), LinePixels(kEdgePixels, d));
+  // The focus mark is a frame in the window's focus colour inside the
+  // edge, plain to see; a dotted focus rectangle is too faint on this red.
+  if (look.focus_mark) Frame(dc, rect, Ref(kFocusColour), LinePixels(kFocusPixels, d));
+
+  const HGDIOBJ old = SelectObject(dc, font_);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  RECT text = item.rcItem;
+  DrawTextW(dc, Wide(kCommandCaption).c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, old);
+}
+
+LRESULT CALLBACK Tarsomel::ControlProcedure(HWND control, UINT message, WPARAM w, LPARAM l, UINT_PTR /*id*/,
+                                            DWORD_PTR self_data) {
+  auto* self = reinterpret_cast<Tarsomel*>(self_data);
+  switch (message) {
+    case WM_CHAR:
+      // Space in a list would jump to a played row, which shows blanks.
+      if (w == L' ' && control != self->text_) return 0;
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+      const LRESULT result = DefSubclassProc(control, message, w, l);
+      RedrawWindow(control, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+      return result;
+    }
+    case WM_NCPAINT: {
+      // The focus mark of lists and message box: their edge in the focus
+      // colour, as the button's.
+      const LRESULT result = DefSubclassProc(control, message, w, l);
+      if (GetFocus() == control) {
+        RECT rect;
+        GetWindowRect(control, &rect);
+        OffsetRect(&rect, -rect.left, -rect.top);
+        HDC dc = GetWindowDC(control);
+        Frame(dc, rect, Ref(kFocusColour), LinePixels(kFocusPixels, static_cast<int>(self->dpi_)));
+        ReleaseDC(control, dc);
+      }
+      return result;
+    }
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(control, ControlProcedure, 1);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(control, message, w, l);
+}
+
+}  // namespace ui::win32

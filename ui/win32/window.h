@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 Tarsomel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window Tarsomel on the Win32 API: the main window's controls as
+// standard Windows controls, handing their events to the shared handlers.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "accessibility.h"
+#include "main_window.h"
+#include "controls.h"
+
+namespace ui::win32 {
+
+// The window class, and the controls' ids: what tools outside the program
+// find the window and its controls by.
+inline constexpr wchar_t kWindowClass[] = L"Tarsomel";
+enum ControlId : int {
+  kLabel1Id = 100,        // + index
+  kList1Id = 200,         // + index
+  kCommand1Id = 300,
+  kText1Id = 400,
+  kText1LabelId = 401,    // the message box's unseen label
+};
+
+class Tarsomel {
+ public:
+  // The window procedure of the class kWindowClass.
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
+
+  // Creates the window, hidden, with its controls laid out, the task shown
+  // and the lists filled.
+  explicit Tarsomel(HINSTANCE instance);
+  ~Tarsomel();
+  Tarsomel(const Tarsomel&) = delete;
+  Tarsomel& operator=(const Tarsomel&) = delete;
+
+  HWND Handle() const { return window_; }
+  // Shows the window with the focus on the first control of the tab order.
+  void Show(int show_command);
+  // Keys the window handles before the focused control: Tab and Shift+Tab
+  // along the design's tab order, Enter on the button. True when taken.
+  bool PreTranslate(const MSG& message);
+
+ private:
+  // The lists' and the message box's own procedure, subclassed.
+  static LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
+                                           DWORD_PTR self);
+  LRESULT Handle(UINT message, WPARAM w, LPARAM l);
+  void CreateControls();
+  void ApplyDpi(UINT dpi);
+  void SizeWindow();
+  void OnCommand(int id, int code);
+  void DrawCommand(const DRAWITEMSTRUCT& item) const;
+  HWND Focusable(Control control) const;
+
+  HWND window_ = nullptr;
+  UINT dpi_ = 96;
+  std::wstring face_;
+  HFONT font_ = nullptr;
+  HBRUSH label_brush_ = nullptr;
+  std::array<HWND, 3> labels_{};
+  std::array<HWND, 2> lists_{};
+  HWND command_ = nullptr;
+  HWND text_ = nullptr;
+  HWND text_label_ = nullptr;
+  HWND last_focus_ = nullptr;
+
+  std::unique_ptr<Annotations> spoken_;
+  std::array<std::unique_ptr<WindowListBox>, 2> visible_;
+  std::unique_ptr<EditMessageText> message_;
+  std::unique_ptr<MainWindow> main_window_;
+};
+
+}  // namespace ui::win32
