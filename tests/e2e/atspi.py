@@ -10,7 +10,6 @@ itself. Commands (each waits, bounded, for what it needs):
                              the list named LIST; when it is scrolled out of
                              sight, the list's middle, and exit 3 (the row is
                              above) or 4 (below)
-  atspi.py list LIST         the rows of the list named LIST, one a line
   atspi.py selected LIST     the selected row of the list named LIST, or -1
   atspi.py text NAME         the text of the text box named NAME
   atspi.py selection NAME    how many characters are selected in it
@@ -76,11 +75,6 @@ def main(argv):
             print(lx + lw // 2, ly + lh // 2)
             return 3 if y < ly else 4
         print(x + w // 2, y + h // 2)
-        return 0
-    if command == "list":
-        lst = control(argv[2], pyatspi.ROLE_LIST)
-        for i in range(lst.childCount):
-            print(lst.getChildAtIndex(i).name)
         return 0
     if command == "selected":
         lst = control(argv[2], pyatspi.ROLE_LIST)

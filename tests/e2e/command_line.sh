@@ -4,9 +4,8 @@
 
 # The program takes no arguments: --help and --version answer without a
 # display; anything else, Qt's own options included, is refused in one line.
-set -euo pipefail
+source "$(dirname "$0")/../support/basics.sh"
 program=$1
-fail() { echo "FAIL: $*"; exit 1; }
 out=$(mktemp)
 err=$(mktemp)
 trap 'rm -f "$out" "$err"' EXIT

@@ -4,7 +4,7 @@
 # With no font that has Cyrillic letters the window's Bulgarian text cannot be
 # shown: the program says so in one line and exits with status 1 instead of
 # showing empty boxes.
-source "$(dirname "$0")/session.sh"
+source "$(dirname "$0")/../support/session.sh"
 program=$1
 mkdir -p "$workdir/fonts" "$workdir/fontcache"
 cat >"$workdir/fonts.conf" <<CONF
@@ -21,8 +21,8 @@ timeout 30 "$program" >/dev/null 2>"$workdir/err"
 status=$?
 set -e
 grep -v -E '^QFont|^qt\.qpa\.fonts' "$workdir/err" >"$workdir/said" || true
-[ "$status" -eq 1 ] || { echo "FAIL: exit status $status"; cat "$workdir/err"; exit 1; }
+[ "$status" -eq 1 ] || { cat "$workdir/err" >&2; fail "exit status $status"; }
 grep -q -x 'tarsomel: no installed font has Cyrillic letters, so the window.s Bulgarian text cannot be shown; install Liberation Serif (Debian package fonts-liberation) and start Tarsomel again' "$workdir/said" ||
-  { echo "FAIL: said:"; cat "$workdir/err"; exit 1; }
+  { cat "$workdir/err" >&2; fail "said the wrong thing (above)"; }
 echo "$(cat "$workdir/said")"
 echo "1 passed, 0 failed"

@@ -12,6 +12,11 @@ ns = {"__name__": "orca_harness_launch", "__file__": path}
 with open(path, encoding="utf-8") as f:
     code = compile(f.read(), path, "exec")
 exec(code, ns)
+# What this relies on in Orca's launcher; another Orca without it must stop
+# the test here, not run a different screen reader quietly.
+for name in ("otherOrcas", "main"):
+    if not callable(ns.get(name)):
+        sys.exit(f"orca_launch.py: {path} has no function {name}(); this Orca cannot be run here as it is")
 ns["otherOrcas"] = lambda: []
 # Orca opens --debug-file with open(name, 'w'): block-buffered, so the log
 # lags by up to 8 KiB and cannot be polled.  Give the script a line-buffered

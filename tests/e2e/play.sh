@@ -8,60 +8,34 @@
 # is taken from the window itself, through the accessibility bus; every wait
 # is for a condition, bounded. Also types dead-key and Compose sequences into
 # the message box, which must refuse them.
-source "$(dirname "$0")/session.sh"
+source "$(dirname "$0")/../support/session.sh"
 program=$1
-atspi=(/usr/bin/python3 "$(dirname "$0")/atspi.py")
 names="Химически елемент"
 temperatures="Точка на топене"
 box="Съобщение"
+button="Чисти"
 
 start_accessibility
 # The toolkit's own compose support, as on a desktop without an input method.
-export LANG=C.UTF-8 QT_IM_MODULE=compose
+export QT_IM_MODULE=compose
 launch "$program"
-win=$(window_of "Физика - свойства, температура")
+win=$(window_of)
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
 
-box_text() { "${atspi[@]}" text "$box"; }
+# The window as a screen reader sees it.
+locate() { /usr/bin/python3 "$(dirname "$0")/atspi.py" "$@"; }
+box_text() { locate text "$box"; }
 box_starts() { [[ "$(box_text)" == "$1"* ]]; }
-selected_is() { [ "$("${atspi[@]}" selected "$1")" = "$2" ]; }
-
-# click_row LIST ROW: scrolls the row into sight with the wheel if needed,
-# then clicks its middle.
-click_row() {
-  local list=$1 row=$2 point status tries=0
-  while :; do
-    status=0
-    point=$("${atspi[@]}" row "$list" "$row") || status=$?
-    read -r x y <<<"$point"
-    [ "$status" -eq 0 ] && break
-    [ "$status" -eq 3 ] || [ "$status" -eq 4 ] || fail "cannot find row $row of $list"
-    tries=$((tries + 1))
-    [ "$tries" -le 20 ] || fail "row $row of $list never came into sight"
-    # The wheel over the list: up (button 4) or down (button 5).
-    xdotool mousemove "$x" "$y" click $((status == 3 ? 4 : 5))
-  done
-  xdotool mousemove "$x" "$y" click 1
-}
-# pick LIST ROW: a click that selects a row and completes no pair.
-pick() {
-  click_row "$1" "$2"
-  wait_for 10 "row $2 of $1 was not selected" selected_is "$1" "$2"
-}
-copy_box() {
-  read -r bx by bw bh <<<"$("${atspi[@]}" box "$box")"
-  xdotool mousemove $((bx + bw / 2)) $((by + bh / 2)) click 1
-  printf 'marker' | xclip -selection clipboard
-  xdotool key ctrl+a ctrl+c
-  wait_for 10 "nothing was copied" bash -c '[ "$(xclip -o -selection clipboard)" != marker ]'
-  xclip -o -selection clipboard
-}
+box_empty() { [ -z "$(box_text)" ]; }
+box_selection_is() { [ "$(locate selection "$box")" = "$1" ]; }
+box_selection_is_not() { [ "$(locate selection "$box")" != "$1" ]; }
+first_row_visible() { locate row "$temperatures" 0 >/dev/null; }
 first_line() { printf '%s\n' "$1" | head -n1; }
 
 pick "$names" 0                   # Водород
 click_row "$temperatures" 1       # -259°C: the pair is judged
 wait_for 10 "no verdict after a right pair: $(box_text)" box_starts "Вярно Водород"
-text=$(copy_box)
+text=$(copy_box "$box")
 [ "$(first_line "$text")" = "Вярно Водород температура на топене -259°C" ] || fail "verdict was: $text"
 printf '%s\n' "$text" | sed -n 2p | grep -q '^Водородът е най-лекият' || fail "no description after the verdict: $text"
 echo "right pair by mouse: ok"
@@ -77,30 +51,27 @@ echo "right pair in the other order, scrolled: ok"
 pick "$names" 0
 click_row "$temperatures" 1
 wait_for 10 "no verdict for played rows" box_starts "Грешен"
-[ "$(copy_box)" = "Грешен отговор за   и температура на топене   " ] || fail "played rows gave: $(box_text)"
+[ "$(copy_box "$box")" = "Грешен отговор за   и температура на топене   " ] || fail "played rows gave: $(box_text)"
 echo "played rows: ok"
 
 # Dead keys and Compose write nothing into the message box.
 before=$(box_text)
-read -r bx by bw bh <<<"$("${atspi[@]}" box "$box")"
-xdotool mousemove $((bx + bw / 2)) $((by + bh / 2)) click 1
-wait_for 10 "the click did not clear the box's selection" bash -c "[ \"\$(${atspi[*]@Q} selection '$box')\" = 0 ]"
+click_control "$box"
+wait_for 10 "the click did not clear the box's selection" box_selection_is 0
 xdotool key dead_acute e dead_grave a Multi_key apostrophe e Multi_key quotedbl u
 xdotool type --delay 20 'xyz'
 xdotool key BackSpace Delete ctrl+v ctrl+x ctrl+z
 # A key the box does take: Ctrl+A selects its text; once that shows, every
 # key sent before it has been handled too.
 xdotool key ctrl+a
-wait_for 10 "Ctrl+A selected nothing" bash -c "[ \"\$(${atspi[*]@Q} selection '$box')\" != 0 ]"
+wait_for 10 "Ctrl+A selected nothing" box_selection_is_not 0
 [ "$(box_text)" = "$before" ] || fail "the message box was written to: $(box_text)"
 echo "dead keys, compose, typing, paste, cut, undo: refused"
 
 # Restart: "Чисти" by mouse, with the temperatures scrolled to their end.
 pick "$temperatures" 9
-read -r cx cy cw ch <<<"$("${atspi[@]}" box "Чисти")"
-xdotool mousemove $((cx + cw / 2)) $((cy + ch / 2)) click 1
-wait_for 10 "the box was not emptied by the restart" bash -c "[ -z \"\$(${atspi[*]@Q} text '$box')\" ]"
-first_row_visible() { "${atspi[@]}" row "$temperatures" 0 >/dev/null; }
+click_control "$button"
+wait_for 10 "the box was not emptied by the restart" box_empty
 wait_for 10 "after the restart the first temperature is scrolled out of sight" first_row_visible
 pick "$names" 0
 click_row "$temperatures" 1

@@ -8,7 +8,7 @@
 # says after each key is read from its debug log ("SPEECH OUTPUT" lines) and
 # checked: the rows, the verdict once and whole with the row that brought
 # it, the played rows, the restart.
-source "$(dirname "$0")/session.sh"
+source "$(dirname "$0")/../support/session.sh"
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 start_accessibility
@@ -64,7 +64,7 @@ spoken_since() { /usr/bin/python3 "$here/orca_speech.py" "$log" "$1" "$(size)" |
 settle 0 "ORCA: Starting registry"
 from=$(size)
 launch "$program"
-win=$(window_of "Физика - свойства, температура")
+win=$(window_of)
 xdotool windowfocus --sync "$win"
 settle "$from" "SPEECH OUTPUT: 'Съобщение"
 said=$(spoken_since "$from")

@@ -4,7 +4,7 @@
 
 # Bad moments at start: each ends in one line that names the real cause and
 # exit status 1, or, where the program can go on, in a window.
-source "$(dirname "$0")/session.sh"
+source "$(dirname "$0")/../support/session.sh"
 program=$1
 err="$workdir/err"
 
@@ -35,22 +35,29 @@ fails_with "no such platform" \
 # Standard error closed and no runtime folder: the window still opens.
 (exec 2>&-; env -u XDG_RUNTIME_DIR setsid "$program" </dev/null >/dev/null & echo $! >"$workdir/closed.pid")
 groups+=("$(cat "$workdir/closed.pid")")
-win=$(window_of "Физика - свойства, температура")
+win=$(window_of)
 kill "$(cat "$workdir/closed.pid")"
-wait_for 10 "the program did not end" bash -c "! xdotool search --name 'Физика - свойства' >/dev/null"
+wait_for 10 "the program did not end" no_window
 echo "standard error closed: the window opens"
 
-# A scale factor that is not a finite number of 1 or more is taken as 1.
+# A scale factor that is not a finite number of 1 or more is taken as 1: the
+# window has the size it has without one.
+size_of() { xdotool getwindowgeometry "$1" | sed -n 's/^  Geometry: //p'; }
+window_is_of_size() { [ "$(size_of "$1")" = "$2" ]; }
+launch env -u QT_SCALE_FACTOR "$program"
+client=$(size_of "$(window_of)")
+[ -n "$client" ] || fail "no size for the window"
+kill "$launched"
+wait_for 10 "the program did not end" gone "$launched"
 for factor in 0 nan inf -2 0.5 abc; do
   QT_SCALE_FACTOR=$factor setsid "$program" </dev/null >/dev/null 2>"$workdir/program.log" &
   pid=$!
   groups+=("$pid")
   echo "QT_SCALE_FACTOR=$factor: pid $pid" >&2
-  win=$(window_of "Физика - свойства, температура")
-  wait_for 10 "the window for $factor is not 461x345" \
-    bash -c "xdotool getwindowgeometry $win | grep -q -x '  Geometry: 461x345'"
+  win=$(window_of)
+  wait_for 10 "the window for $factor is not $client" window_is_of_size "$win" "$client"
   kill "$pid"
-  wait_for 10 "the program did not end" bash -c "! kill -0 $pid 2>/dev/null"
+  wait_for 10 "the program did not end" gone "$pid"
   grep -q -x "tarsomel: QT_SCALE_FACTOR=$factor is not a number of 1 or more; using 1" "$workdir/program.log" ||
     { cat "$workdir/program.log"; fail "QT_SCALE_FACTOR=$factor: no warning"; }
 done

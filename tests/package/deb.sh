@@ -5,12 +5,10 @@
 # teacher's computer would get: the control fields, exactly the expected
 # files, the version, a menu entry that points at the installed program and
 # icon, dependencies apt can satisfy, and an installed program that starts.
-source "$(dirname "$0")/../e2e/session.sh"
+source "$(dirname "$0")/../support/session.sh"
 build_dir=$1
 app_id=$2
 version=$3
-
-fail() { echo "FAIL: $*"; exit 1; }
 out="$workdir/package"
 root="$workdir/root"
 mkdir -p "$out" "$root"
@@ -69,7 +67,7 @@ apt-get install --simulate -q "$deb" >"$workdir/apt.log" 2>&1 || { cat "$workdir
 echo "apt install --simulate: ok"
 
 launch "$root/usr/bin/tarsomel"
-win=$(window_of "Физика - свойства, температура")
+win=$(window_of)
 kill -0 "$launched" || fail "the installed program stopped"
 echo "installed program starts: ok (window $win)"
 echo "1 passed, 0 failed"

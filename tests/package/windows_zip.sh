@@ -5,11 +5,10 @@
 # The portable zip holds the program alone, byte for byte as built, at the
 # top level, so that unpacking it anywhere gives a tarsomel.exe to start.
 # Usage: portable_zip.sh WIN64-BUILD VERSION [ZIP]   (ZIP: another zip to check)
-set -euo pipefail
+source "$(dirname "$0")/../support/basics.sh"
 build=$1 version=$2
 zip=${3:-$build/packages/tarsomel-$version-win64.zip}
 exe="$build/app/tarsomel.exe"
-fail() { echo "FAIL: $*"; exit 1; }
 [ -f "$zip" ] || fail "no $zip: build the win64 preset's target 'packages' first"
 [ -f "$exe" ] || fail "no $exe: build the win64 preset first"
 workdir=$(mktemp -d)

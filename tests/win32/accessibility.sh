@@ -16,12 +16,11 @@ build=$1
 exe="$build/app/tarsomel.exe"
 probe_exe="$build/tests/win32/probe.exe"
 [ -f "$exe" ] && [ -f "$probe_exe" ] || fail "no $exe or $probe_exe: build the win64 preset first"
-export LANG=C.UTF-8
 
 wine_run 180 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1 ||
   fail "cannot set up the Wine prefix"
 WINEDEBUG=fixme+oleacc launch "$wine" "$exe"
-win=$(window_of "Физика - свойства, температура")
+win=$(window_of)
 xdotool windowfocus --sync "$win"
 probe() { wine_run 60 "$probe_exe" "$@" | tr -d '\r'; }
 
@@ -70,11 +69,9 @@ echo "names through the accessibility proxy: ok"
 # live-region event.
 spawn "$workdir/live.log" "$wine" "$probe_exe" watch 600
 wait_for 60 "the event watch did not start" grep -q watching "$workdir/live.log"
-click() { read -r x y < <(probe row "$1" "$2"); xdotool mousemove "$x" "$y" click 1; }
-click names 0
-name_selected() { [ "$(probe selected names)" = 0 ]; }
-wait_for 10 "the name was not selected" name_selected
-click temperatures 1
+locate() { probe "$@"; }
+pick names 0
+click_row temperatures 1
 wait_for 10 "no live-region event after the verdict" grep -q "^live text" "$workdir/live.log"
 names=$(probe handle names)
 temperatures=$(probe handle temperatures)

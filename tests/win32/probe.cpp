@@ -22,10 +22,10 @@
 #include <string>
 #include <utility>
 
+#include "controls.h"
 #include "design.h"
 #include "main_window.h"
 #include "window.h"
-#include "controls.h"
 
 namespace {
 
@@ -134,7 +134,9 @@ int Points(HWND window, int dpi) {
 }
 
 int Colours() {
-  const auto print = [](const char* name, const ui::Rgb& c) { std::printf("%s %d,%d,%d\n", name, c.red, c.green, c.blue); };
+  const auto print = [](const char* name, const ui::Rgb& c) {
+    std::printf("%s %d,%d,%d\n", name, c.red, c.green, c.blue);
+  };
   print("window", ui::kWindowColour);
   print("label", ui::kLabelColour);
   print("command", ui::kCommandColour);
@@ -156,20 +158,21 @@ std::wstring ListText(HWND list, int i) {
   return row;
 }
 
-// The middle of row i in screen coordinates; exits 3 when the row is above
-// the list's visible rows, 4 when below.
+// The middle of row i in screen coordinates; when the row is scrolled out
+// of sight, the list's middle, and exits 3 when it is above the rows in
+// sight, 4 when below.
 int Row(HWND list, int i) {
   const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
   if (i < 0 || i >= count) return Fail("no such row");
   RECT row, client;
   SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&row));
   GetClientRect(list, &client);
-  POINT middle = {(row.left + row.right) / 2, (row.top + row.bottom) / 2};
+  const bool above = row.top<client.top, below = row.bottom> client.bottom;
+  const RECT& shown = above || below ? client : row;
+  POINT middle = {(shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2};
   ClientToScreen(list, &middle);
   std::printf("%ld %ld\n", middle.x, middle.y);
-  if (row.top < client.top) return 3;
-  if (row.bottom > client.bottom) return 4;
-  return 0;
+  return above ? 3 : below ? 4 : 0;
 }
 
 std::string Bstr(BSTR text) {
@@ -239,8 +242,8 @@ void CALLBACK OnEvent(HWINEVENTHOOK, DWORD event, HWND control, LONG object, LON
 // Prints each live-region event of the program's controls for `seconds`.
 int Watch(HWND window, int seconds) {
   GetWindowThreadProcessId(window, &watched_process);
-  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
-                                       OnEvent, watched_process, 0, WINEVENT_OUTOFCONTEXT);
+  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, OnEvent,
+                                       watched_process, 0, WINEVENT_OUTOFCONTEXT);
   if (hook == nullptr) return Fail("cannot watch the window's events");
   std::printf("watching\n");
   std::fflush(stdout);
@@ -292,8 +295,8 @@ int Run(int argc, wchar_t* argv[]) {
     std::printf("dpi %d\n", dpi);
     const DPI_AWARENESS awareness = GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(window));
     std::printf("awareness %s\n", awareness == DPI_AWARENESS_PER_MONITOR_AWARE ? "per-monitor"
-                                   : awareness == DPI_AWARENESS_SYSTEM_AWARE    ? "system"
-                                                                                : "unaware");
+                                  : awareness == DPI_AWARENESS_SYSTEM_AWARE    ? "system"
+                                                                               : "unaware");
     std::printf("minimize %d maximize %d sizing %d sysmenu %d\n", (style & WS_MINIMIZEBOX) != 0,
                 (style & WS_MAXIMIZEBOX) != 0, (style & WS_THICKFRAME) != 0, (style & WS_SYSMENU) != 0);
     return 0;

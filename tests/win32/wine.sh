@@ -5,7 +5,7 @@
 # Sourced by the Windows tests: a private desktop session (session.sh) with a
 # private Wine prefix in it. Wine asks for no downloads (no Mono, no Gecko);
 # at exit the prefix's wineserver is ended along with everything else.
-source "$(dirname "${BASH_SOURCE[0]}")/../e2e/session.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../support/session.sh"
 
 export WINEPREFIX="$workdir/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine=$(command -v wine64 || command -v wine || true)
