@@ -150,8 +150,8 @@ int main(int argc, char* argv[]) {
   }
   std::printf("Start-up to first frame and resident memory, median of %d runs each\n", runs);
   std::printf("%-22s %9s %9s %7s %7s   %9s %7s\n", "", "tarsomel", "bare", "ratio", "target", "+ label", "ratio");
-  std::printf("%-22s %9.1f %9.1f %7.2f %7s   %9.1f %7.2f\n", "start-up (ms)", m[0], m[1], m[0] / m[1], "<= 1.10",
-              m[2], m[0] / m[2]);
+  std::printf("%-22s %9.1f %9.1f %7.2f %7s   %9.1f %7.2f\n", "start-up (ms)", m[0], m[1], m[0] / m[1], "<= 1.10", m[2],
+              m[0] / m[2]);
   std::printf("%-22s %9.1f %9.1f %7.2f %7s   %9.1f %7.2f\n", "resident memory (MiB)", r[0], r[1], r[0] / r[1],
               "<= 1.10", r[2], r[0] / r[2]);
   std::printf("bare: an empty window of the same size; + label: the same window showing one word\n");

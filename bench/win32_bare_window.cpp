@@ -34,8 +34,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int show) {
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
   RECT frame{0, 0, 461, 345};
   AdjustWindowRectEx(&frame, style, FALSE, 0);
-  HWND window = CreateWindowExW(0, window_class.lpszClassName, L"bare window", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+  HWND window =
+      CreateWindowExW(0, window_class.lpszClassName, L"bare window", style, CW_USEDEFAULT, CW_USEDEFAULT,
+                      frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
   if (window == nullptr) return 1;
 
   if (arguments != nullptr && std::wcscmp(arguments, L"label") == 0) {

@@ -11,8 +11,7 @@ namespace quiz {
 namespace {
 
 [[noreturn]] void Fail(const char* operation, const std::string& what, int16_t count) {
-  throw std::out_of_range(std::string(operation) + ": " + what + " (row count " +
-                          std::to_string(count) + ")");
+  throw std::out_of_range(std::string(operation) + ": " + what + " (row count " + std::to_string(count) + ")");
 }
 
 }  // namespace
@@ -61,8 +60,7 @@ void MemoryListBox::Clear() {
   selected_ = -1;
 }
 
-ControlSet::ControlSet(const std::array<ListBox*, kLists>& lists, TextBox* text)
-    : lists_(lists), text_(text) {
+ControlSet::ControlSet(const std::array<ListBox*, kLists>& lists, TextBox* text) : lists_(lists), text_(text) {
   for (ListBox* list : lists_) {
     if (list == nullptr) throw std::invalid_argument("ControlSet: a list box is missing");
   }

@@ -7,15 +7,13 @@ namespace quiz {
 
 // Descending abundance of the element in the galaxy.
 const std::array<std::string_view, kElements> kNames = {
-    "Водород", "Хелий", "Кислород", "Въглерод", "Неон",
-    "Желязо",  "Азот",  "Силиций",  "Магнезий", "Сяра",
+    "Водород", "Хелий", "Кислород", "Въглерод", "Неон", "Желязо", "Азот", "Силиций", "Магнезий", "Сяра",
 };
 
 // Melting point of the element at the same position in kNames: a four-place
 // right-aligned integer, the degree sign and C.
 const std::array<std::string_view, kElements> kKeyTemperatures = {
-    "-259°C", "-272°C", "-219°C", "3500°C", "-249°C",
-    "1538°C", "-210°C", "1414°C", " 650°C", " 120°C",
+    "-259°C", "-272°C", "-219°C", "3500°C", "-249°C", "1538°C", "-210°C", "1414°C", " 650°C", " 120°C",
 };
 
 // One paragraph about the element at the same position in kNames.
@@ -119,8 +117,7 @@ const std::array<std::string_view, kElements> kDescriptions = {
 
 // The same melting points, coldest first: the order the pupil sees.
 const std::array<std::string_view, kElements> kShownTemperatures = {
-    "-272°C", "-259°C", "-249°C", "-219°C", "-210°C",
-    " 120°C", " 650°C", "1414°C", "1538°C", "3500°C",
+    "-272°C", "-259°C", "-249°C", "-219°C", "-210°C", " 120°C", " 650°C", "1414°C", "1538°C", "3500°C",
 };
 
 void LoadTables(const ControlSet& controls) {

@@ -115,8 +115,8 @@ Image Scaled(const Image& source, int side) {
   Image out{side, side, {}};
   for (int y = 0; y < side; ++y) {
     for (int x = 0; x < side; ++x) {
-      out.pixels.push_back(source.pixels[static_cast<size_t>(y * source.height / side * source.width +
-                                                             x * source.width / side)]);
+      out.pixels.push_back(
+          source.pixels[static_cast<size_t>(y * source.height / side * source.width + x * source.width / side)]);
     }
   }
   return out;
@@ -189,7 +189,8 @@ Bytes PngContent(const std::string& file) {
   }
   if (content.size() != 13) return {};
   const size_t width = (size_t{content[0]} << 24) | (size_t{content[1]} << 16) | (size_t{content[2]} << 8) | content[3];
-  const size_t height = (size_t{content[4]} << 24) | (size_t{content[5]} << 16) | (size_t{content[6]} << 8) | content[7];
+  const size_t height =
+      (size_t{content[4]} << 24) | (size_t{content[5]} << 16) | (size_t{content[6]} << 8) | content[7];
   if (width > 4096 || height > 4096) return {};
   uLongf size = static_cast<uLongf>(height * (1 + width * 4));
   Bytes rows(size);
@@ -273,10 +274,12 @@ int main(int argc, char* argv[]) {
     if (check) {
       const std::optional<std::string> found = ReadFile(path);
       const std::string made(bytes.begin(), bytes.end());
-      const bool same = found && (name.ends_with(".png") ? !PngContent(made).empty() && PngContent(made) == PngContent(*found)
-                                                         : made == *found);
-      if (!same) status = Fail(path + (found ? " is not made from " : " is missing; make it from ") + source +
-                               " (icon_export " + source + " " + directory + ")");
+      const bool same =
+          found && (name.ends_with(".png") ? !PngContent(made).empty() && PngContent(made) == PngContent(*found)
+                                           : made == *found);
+      if (!same)
+        status = Fail(path + (found ? " is not made from " : " is missing; make it from ") + source + " (icon_export " +
+                      source + " " + directory + ")");
       continue;
     }
     std::ofstream out(path, std::ios::binary);

@@ -121,8 +121,7 @@ class Held {
 }  // namespace
 
 MainWindow::MainWindow(quiz::ListBox& names, quiz::ListBox& temperatures, MessageText& text)
-    : text_(text),
-      controls_({&names, &temperatures, &tables_[0], &tables_[1], &tables_[2], &tables_[3]}, &text) {
+    : text_(text), controls_({&names, &temperatures, &tables_[0], &tables_[1], &tables_[2], &tables_[3]}, &text) {
   quiz::LoadTables(controls_);
   text_.SetText(std::string(kTaskStatement));
 }

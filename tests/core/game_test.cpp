@@ -139,14 +139,10 @@ TEST_F(Recorded, CheckPairWritesInOrderAndNeverRunsNested) {
   Pick(0, 0);  // "Водород": the guard checks once
   const std::string line = "Вярно Водород температура на топене -259°C\r\n";
   const std::vector<std::string> expected = {
-      "List1(0).SetListIndex(0)",
-      "Text1(0).Text=Вярно ",
-      "Text1(0).Text=" + line,
-      "Text1(0).Text=" + line + std::string(quiz::kDescriptions[0]),
-      "List1(0).SetList(0= )",
-      "List1(1).SetList(1=  )",
-      "List1(0).SetListIndex(-1)",
-      "List1(1).SetListIndex(-1)",
+      "List1(0).SetListIndex(0)",  "Text1(0).Text=Вярно ",
+      "Text1(0).Text=" + line,     "Text1(0).Text=" + line + std::string(quiz::kDescriptions[0]),
+      "List1(0).SetList(0= )",     "List1(1).SetList(1=  )",
+      "List1(0).SetListIndex(-1)", "List1(1).SetListIndex(-1)",
   };
   EXPECT_EQ(log, expected);
   // The Clicks raised by clearing the selections found a list without one.
@@ -240,11 +236,13 @@ TEST_F(Game, RightPairShowsTheVerdictAndTheDescription) {
 
 TEST_F(Game, WrongPairShowsTheVerdictAlone) {
   Play(0, 0);
-  EXPECT_EQ(Box(),
-            "\xD0\x93\xD1\x80\xD0\xB5\xD1\x88\xD0\xB5\xD0\xBD \xD0\xBE\xD1\x82\xD0\xB3\xD0\xBE\xD0\xB2\xD0\xBE\xD1\x80 "
-            "\xD0\xB7\xD0\xB0 \xD0\x92\xD0\xBE\xD0\xB4\xD0\xBE\xD1\x80\xD0\xBE\xD0\xB4 \xD0\xB8 \xD1\x82\xD0\xB5\xD0\xBC"
-            "\xD0\xBF\xD0\xB5\xD1\x80\xD0\xB0\xD1\x82\xD1\x83\xD1\x80\xD0\xB0 \xD0\xBD\xD0\xB0 \xD1\x82\xD0\xBE\xD0\xBF"
-            "\xD0\xB5\xD0\xBD\xD0\xB5 -272\xC2\xB0" "C\r\n");
+  EXPECT_EQ(
+      Box(),
+      "\xD0\x93\xD1\x80\xD0\xB5\xD1\x88\xD0\xB5\xD0\xBD \xD0\xBE\xD1\x82\xD0\xB3\xD0\xBE\xD0\xB2\xD0\xBE\xD1\x80 "
+      "\xD0\xB7\xD0\xB0 \xD0\x92\xD0\xBE\xD0\xB4\xD0\xBE\xD1\x80\xD0\xBE\xD0\xB4 \xD0\xB8 \xD1\x82\xD0\xB5\xD0\xBC"
+      "\xD0\xBF\xD0\xB5\xD1\x80\xD0\xB0\xD1\x82\xD1\x83\xD1\x80\xD0\xB0 \xD0\xBD\xD0\xB0 \xD1\x82\xD0\xBE\xD0\xBF"
+      "\xD0\xB5\xD0\xBD\xD0\xB5 -272\xC2\xB0"
+      "C\r\n");
   EXPECT_EQ(c.List1(0).List(0), " ");
   EXPECT_EQ(c.List1(1).List(0), "  ");
   EXPECT_EQ(c.List1(0).ListIndex(), -1);

@@ -19,7 +19,11 @@ int CodePoints(std::string_view s) {
   int count = 0;
   for (size_t i = 0; i < s.size(); ++count) {
     const auto lead = static_cast<unsigned char>(s[i]);
-    const size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    const size_t length = lead < 0x80           ? 1
+                          : (lead >> 5) == 0x6  ? 2
+                          : (lead >> 4) == 0xE  ? 3
+                          : (lead >> 3) == 0x1E ? 4
+                                                : 0;
     if (length == 0 || i + length > s.size()) return -1;
     for (size_t k = 1; k < length; ++k) {
       if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return -1;
@@ -85,7 +89,10 @@ TEST(Tables, TemperaturesAreSixCharactersWithTheDegreeSign) {
   for (std::string_view t : all) {
     EXPECT_EQ(CodePoints(t), 6) << t;
     // U+00B0 in UTF-8, then a Latin C.
-    EXPECT_EQ(t.substr(t.size() - 3), "\xC2\xB0" "C") << t;
+    EXPECT_EQ(t.substr(t.size() - 3),
+              "\xC2\xB0"
+              "C")
+        << t;
   }
   // The three-digit values carry their leading blank.
   EXPECT_EQ(quiz::kKeyTemperatures[8], " 650°C");

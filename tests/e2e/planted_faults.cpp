@@ -10,9 +10,9 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <cstdlib>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <cstdlib>
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

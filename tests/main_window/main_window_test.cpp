@@ -130,8 +130,8 @@ TEST(Design, PixelsFromTwipsAtAnyDpiAndTheTabOrder) {
   EXPECT_EQ(ui::TwipsToPixels(ui::kClientHeight, 144), 518);
   EXPECT_EQ(ui::TwipsToPixels(ui::kList1[1].left, 120), 400);
   // Every control fits in the client area.
-  for (const ui::Twips& t : {ui::kLabel1[0], ui::kLabel1[1], ui::kLabel1[2], ui::kList1[0], ui::kList1[1],
-                             ui::kCommand1, ui::kText1}) {
+  for (const ui::Twips& t :
+       {ui::kLabel1[0], ui::kLabel1[1], ui::kLabel1[2], ui::kList1[0], ui::kList1[1], ui::kCommand1, ui::kText1}) {
     EXPECT_LE(t.left + t.width, ui::kClientWidth);
     EXPECT_LE(t.top + t.height, ui::kClientHeight);
   }

@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QAccessible>
-#include <QApplication>
-#include <QTest>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
 
 #include <vector>
 
@@ -152,7 +152,8 @@ TEST_F(Accessibility, TheMessageTextIsReadableThroughTheTextInterface) {
   EXPECT_TRUE(text->text(0, text->characterCount()).startsWith(QStringLiteral("Най-често срещаните")));
   ClickRow(0, 9);
   ClickRow(1, 5);
-  EXPECT_TRUE(text->text(0, text->characterCount()).startsWith(QStringLiteral("Вярно Сяра температура на топене  120°C\nСярата")));
+  EXPECT_TRUE(text->text(0, text->characterCount())
+                  .startsWith(QStringLiteral("Вярно Сяра температура на топене  120°C\nСярата")));
 }
 
 // Text events the message box itself sends are read by a screen reader only

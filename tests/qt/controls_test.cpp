@@ -8,8 +8,8 @@
 
 #include <stdexcept>
 
-#include "qt_print.h"
 #include "controls.h"
+#include "qt_print.h"
 
 namespace {
 
@@ -23,8 +23,7 @@ class ListWidget : public ::testing::Test {
   }
 
   void Click(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::mouseClick(widget.viewport(), Qt::LeftButton, modifiers,
-                      widget.visualItemRect(widget.item(row)).center());
+    QTest::mouseClick(widget.viewport(), Qt::LeftButton, modifiers, widget.visualItemRect(widget.item(row)).center());
   }
 
   ui::qt::ClassicListWidget widget;

@@ -8,10 +8,10 @@
 #include <QKeyEvent>
 #include <QTest>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -58,8 +58,8 @@ class Soak {
   }
 
   void Report() const {
-    std::printf("%ld events: %ld verdicts (%ld right), %ld restarts, %ld clicks, %ld keys\n", event_, verdicts_, rights_,
-                restarts_, clicks_, keys_);
+    std::printf("%ld events: %ld verdicts (%ld right), %ld restarts, %ld clicks, %ld keys\n", event_, verdicts_,
+                rights_, restarts_, clicks_, keys_);
   }
 
  private:
@@ -101,7 +101,8 @@ class Soak {
   void Check(const State& before, const State& after, int changes) {
     const bool selected = !w_.List1(0)->selectedItems().isEmpty() || !w_.List1(1)->selectedItems().isEmpty();
     if (changes == 0) {
-      if (after.names != before.names || after.temperatures != before.temperatures) Fail("rows changed without a verdict");
+      if (after.names != before.names || after.temperatures != before.temperatures)
+        Fail("rows changed without a verdict");
       if (after.text != before.text) Fail("the text changed unseen");
       return;
     }
@@ -127,7 +128,8 @@ class Soak {
         if (list == 0) row = static_cast<int>(i);
       }
       if (changed > 1) Fail("more than one row played in one list");
-      if (changed == 0 && std::find(b.begin(), b.end(), blank) == b.end()) Fail("a pair was checked but no row was played");
+      if (changed == 0 && std::find(b.begin(), b.end(), blank) == b.end())
+        Fail("a pair was checked but no row was played");
     }
     if (selected) Fail("a selection survived a verdict");
     const std::string expected = model::Verdict(name, temperature, row);
@@ -156,9 +158,9 @@ class Soak {
       ++clicks_;
       return;
     }
-    static const int keys[] = {Qt::Key_Up,  Qt::Key_Down,   Qt::Key_Home,  Qt::Key_End,    Qt::Key_PageUp,
-                               Qt::Key_PageDown, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Return,
-                               Qt::Key_Enter, Qt::Key_A,     Qt::Key_C,     Qt::Key_Left,   Qt::Key_Right};
+    static const int keys[] = {Qt::Key_Up,       Qt::Key_Down, Qt::Key_Home,    Qt::Key_End,   Qt::Key_PageUp,
+                               Qt::Key_PageDown, Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Return,
+                               Qt::Key_Enter,    Qt::Key_A,    Qt::Key_C,       Qt::Key_Left,  Qt::Key_Right};
     int key = keys[Pick(static_cast<int>(std::size(keys)))];
     Qt::KeyboardModifiers modifiers = Pick(4) == 0 ? Qt::ControlModifier : Qt::NoModifier;
     QString text;
@@ -171,8 +173,7 @@ class Soak {
     }
     QWidget* focus = QApplication::focusWidget();
     if (focus == nullptr) focus = &w_;
-    last_ = "key " + std::to_string(key) + (modifiers ? " with Ctrl" : "") + " on " +
-            focus->metaObject()->className();
+    last_ = "key " + std::to_string(key) + (modifiers ? " with Ctrl" : "") + " on " + focus->metaObject()->className();
     if (key == Qt::Key_unknown) {
       // Typed text; QTest only types Latin letters.
       QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);

@@ -108,9 +108,10 @@ TEST_F(Window, ColoursAreAsDesigned) {
   const QImage image = w.grab().toImage();
   ASSERT_EQ(image.size(), ToQt(testing_support::ClientPixels()).size());
   const std::pair<const char*, ui::Rgb> expected[] = {
-      {"window", ui::kWindowColour},          {"between_lists", ui::kWindowColour}, {"label0", ui::kLabelColour},
-      {"label1", ui::kLabelColour},           {"label2", ui::kLabelColour},         {"command", ui::kCommandColour},
-      {"command_right", ui::kCommandColour},  {"command_edge", ui::kCommandEdgeColour}};
+      {"window", ui::kWindowColour},         {"between_lists", ui::kWindowColour},
+      {"label0", ui::kLabelColour},          {"label1", ui::kLabelColour},
+      {"label2", ui::kLabelColour},          {"command", ui::kCommandColour},
+      {"command_right", ui::kCommandColour}, {"command_edge", ui::kCommandEdgeColour}};
   for (const auto& [name, colour] : expected) EXPECT_EQ(image.pixelColor(At(name)), ToQt(colour)) << name;
   EXPECT_EQ(image.pixelColor(At("names_inside")).lightness(), 255);  // lists on white
 }
@@ -149,11 +150,13 @@ TEST_F(Window, EveryFocusableControlShowsAFocusMark) {
 }
 
 TEST_F(Window, TheFontIsTwelvePointTimesOrItsMetricMatchWithCyrillic) {
-  for (QWidget* control : std::initializer_list<QWidget*>{w.Label1(0), w.List1(0), w.List1(1), w.Command1(0), w.Text1(0)}) {
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{w.Label1(0), w.List1(0), w.List1(1), w.Command1(0), w.Text1(0)}) {
     const QFontInfo info(control->font());
     EXPECT_EQ(info.pointSize(), 12);
     EXPECT_EQ(info.weight(), QFont::Normal);
-    EXPECT_TRUE(info.family() == QStringLiteral("Times New Roman") || info.family() == QStringLiteral("Liberation Serif"))
+    EXPECT_TRUE(info.family() == QStringLiteral("Times New Roman") ||
+                info.family() == QStringLiteral("Liberation Serif"))
         << info.family().toStdString();
     EXPECT_TRUE(QFontDatabase::writingSystems(info.family()).contains(QFontDatabase::Cyrillic));
     const QFontMetrics metrics(control->font());
@@ -254,24 +257,24 @@ TEST_F(Window, FocusEnteringAListSelectsNothing) {
 }
 
 TEST_F(Window, AWholeGameWithTheKeyboardAlone) {
-  Key(Qt::Key_Tab);               // names
-  Key(Qt::Key_Down);              // Водород
-  Key(Qt::Key_Tab);               // temperatures
+  Key(Qt::Key_Tab);                        // names
+  Key(Qt::Key_Down);                       // Водород
+  Key(Qt::Key_Tab);                        // temperatures
   Key(Qt::Key_Down, Qt::ControlModifier);  // mark -272°C without choosing it
   Key(Qt::Key_Down, Qt::ControlModifier);  // mark -259°C
   EXPECT_EQ(Selected(1), -1);
-  Key(Qt::Key_Space);             // choose it
+  Key(Qt::Key_Space);  // choose it
   EXPECT_TRUE(Text().starts_with("Вярно Водород температура на топене -259°C\r\n"));
   // After a check the next arrow starts at the top again.
-  Key(Qt::Key_Down);              // -272°C
-  Key(Qt::Key_Backtab);           // back to the names
-  Key(Qt::Key_Down);              // " " in row 0
-  Key(Qt::Key_Down);              // Хелий: the pair is checked
+  Key(Qt::Key_Down);     // -272°C
+  Key(Qt::Key_Backtab);  // back to the names
+  Key(Qt::Key_Down);     // " " in row 0
+  Key(Qt::Key_Down);     // Хелий: the pair is checked
   EXPECT_EQ(Text(), "Грешен отговор за   и температура на топене -272°C\r\n");
   EXPECT_EQ(w.List1(1)->item(0)->text(), QStringLiteral("  "));
-  Key(Qt::Key_Down);              // row 0 again, selected alone
+  Key(Qt::Key_Down);  // row 0 again, selected alone
   Key(Qt::Key_Tab);
-  Key(Qt::Key_Tab);               // the button
+  Key(Qt::Key_Tab);  // the button
   ASSERT_EQ(QApplication::focusWidget(), w.Command1(0));
   Key(Qt::Key_Space);
   EXPECT_EQ(Rows(w.List1(0)), kNames);
@@ -281,7 +284,7 @@ TEST_F(Window, AWholeGameWithTheKeyboardAlone) {
   w.Command1(0)->setFocus();
   Key(Qt::Key_Return);
   EXPECT_EQ(Rows(w.List1(1)), kShown);
-  Key(Qt::Key_Tab);               // back to the message box
+  Key(Qt::Key_Tab);  // back to the message box
   ASSERT_EQ(QApplication::focusWidget(), w.Text1(0));
 }
 
@@ -308,7 +311,8 @@ TEST_F(Window, TheMessageBoxCanBeCopiedWithTheKeyboard) {
   w.Text1(0)->setFocus();
   Key(Qt::Key_A, Qt::ControlModifier);
   Key(Qt::Key_C, Qt::ControlModifier);
-  EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QStringLiteral("Вярно Азот температура на топене -210°C\nЛатинското")));
+  EXPECT_TRUE(QApplication::clipboard()->text().startsWith(
+      QStringLiteral("Вярно Азот температура на топене -210°C\nЛатинското")));
   // Typing changes nothing.
   Key(Qt::Key_X);
   EXPECT_TRUE(Shown().startsWith(QStringLiteral("Вярно Азот")));

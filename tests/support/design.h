@@ -34,7 +34,7 @@ struct Placed {
   ui::Twips twips;
 };
 inline std::vector<Placed> Controls() {
-  return {{"label0", ui::kLabel1[0]}, {"label1", ui::kLabel1[1]}, {"label2", ui::kLabel1[2]},
+  return {{"label0", ui::kLabel1[0]}, {"label1", ui::kLabel1[1]},      {"label2", ui::kLabel1[2]},
           {"names", ui::kList1[0]},   {"temperatures", ui::kList1[1]}, {"command", ui::kCommand1},
           {"text", ui::kText1}};
 }

@@ -21,9 +21,8 @@ using testing_support::kShown;
 // The verdict for the name chosen at `row` and the chosen temperature.
 inline std::string Verdict(const std::string& name, const std::string& temperature, int row) {
   static const std::map<std::string, std::string> melts = {
-      {"Водород", "-259°C"}, {"Хелий", "-272°C"}, {"Кислород", "-219°C"}, {"Въглерод", "3500°C"},
-      {"Неон", "-249°C"},    {"Желязо", "1538°C"}, {"Азот", "-210°C"},     {"Силиций", "1414°C"},
-      {"Магнезий", " 650°C"}, {"Сяра", " 120°C"}};
+      {"Водород", "-259°C"}, {"Хелий", "-272°C"}, {"Кислород", "-219°C"}, {"Въглерод", "3500°C"}, {"Неон", "-249°C"},
+      {"Желязо", "1538°C"},  {"Азот", "-210°C"},  {"Силиций", "1414°C"},  {"Магнезий", " 650°C"}, {"Сяра", " 120°C"}};
   const auto melt = melts.find(name);
   if (melt != melts.end() && melt->second == temperature) {
     return "Вярно " + name + " температура на топене " + temperature + "\r\n" +

@@ -16,7 +16,7 @@ namespace testing_support {
 
 class MemoryMessage final : public ui::MessageText {
  public:
-  int shown = 0;  // texts that reached the "screen"
+  int shown = 0;                       // texts that reached the "screen"
   std::vector<ui::Announcement> said;  // what a screen reader was told
 
  protected:

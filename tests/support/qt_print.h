@@ -11,4 +11,6 @@
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
-inline void PrintTo(const QColor& c, std::ostream* os) { *os << "rgb(" << c.red() << ", " << c.green() << ", " << c.blue() << ")"; }
+inline void PrintTo(const QColor& c, std::ostream* os) {
+  *os << "rgb(" << c.red() << ", " << c.green() << ", " << c.blue() << ")";
+}

@@ -12,8 +12,8 @@
 
 #include <cstdio>
 
-#include "main_window.h"
 #include "application.h"
+#include "main_window.h"
 #include "window.h"
 
 namespace {
@@ -41,7 +41,8 @@ int FontHeight(HWND control) {
 }
 
 void MoveTo(HWND window, int dpi) {
-  RECT suggested = {40, 30, 40 + ui::TwipsToPixels(ui::kClientWidth, dpi), 30 + ui::TwipsToPixels(ui::kClientHeight, dpi)};
+  RECT suggested = {40, 30, 40 + ui::TwipsToPixels(ui::kClientWidth, dpi),
+                    30 + ui::TwipsToPixels(ui::kClientHeight, dpi)};
   AdjustWindowRectExForDpi(&suggested, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE, 0,
                            static_cast<UINT>(dpi));
   SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
@@ -49,15 +50,18 @@ void MoveTo(HWND window, int dpi) {
   RECT now;
   GetWindowRect(window, &now);
   Check(EqualRect(&now, &suggested) != FALSE, "the window did not take the suggested rectangle", dpi);
-  Check(Placed(window, ui::win32::kLabel1Id, ui::kLabel1[0], dpi) && Placed(window, ui::win32::kLabel1Id + 1, ui::kLabel1[1], dpi) &&
+  Check(Placed(window, ui::win32::kLabel1Id, ui::kLabel1[0], dpi) &&
+            Placed(window, ui::win32::kLabel1Id + 1, ui::kLabel1[1], dpi) &&
             Placed(window, ui::win32::kLabel1Id + 2, ui::kLabel1[2], dpi),
         "labels not where the design puts them", dpi);
-  Check(Placed(window, ui::win32::kList1Id, ui::kList1[0], dpi) && Placed(window, ui::win32::kList1Id + 1, ui::kList1[1], dpi),
+  Check(Placed(window, ui::win32::kList1Id, ui::kList1[0], dpi) &&
+            Placed(window, ui::win32::kList1Id + 1, ui::kList1[1], dpi),
         "lists not where the design puts them", dpi);
   Check(Placed(window, ui::win32::kCommand1Id, ui::kCommand1, dpi), "button not where the design puts it", dpi);
   Check(Placed(window, ui::win32::kText1Id, ui::kText1, dpi), "message box not where the design puts it", dpi);
   const int height = -MulDiv(ui::kFontPoints, dpi, 72);
-  const int ids[] = {ui::win32::kLabel1Id, ui::win32::kList1Id, ui::win32::kList1Id + 1, ui::win32::kCommand1Id, ui::win32::kText1Id};
+  const int ids[] = {ui::win32::kLabel1Id, ui::win32::kList1Id, ui::win32::kList1Id + 1, ui::win32::kCommand1Id,
+                     ui::win32::kText1Id};
   for (int id : ids) {
     Check(FontHeight(GetDlgItem(window, id)) == height, "a control's font is not 12 pt at this DPI", dpi);
   }

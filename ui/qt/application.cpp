@@ -38,16 +38,19 @@ std::optional<QString> CyrillicFamily(QString* note) {
   const auto has_cyrillic = [](const QString& family) {
     return QFontDatabase::writingSystems(family).contains(QFontDatabase::Cyrillic);
   };
-  const auto face = [](std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); };
+  const auto face = [](std::string_view name) {
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+  };
   const QString wanted = QFontInfo(QFont(face(kFontFace), kFontPoints)).family();
   if (has_cyrillic(wanted)) return wanted;
 
   const QStringList cyrillic = QFontDatabase::families(QFontDatabase::Cyrillic);
   if (cyrillic.isEmpty()) {
     if (note) {
-      *note = QStringLiteral("no installed font has Cyrillic letters, so the window's Bulgarian text cannot be "
-                             "shown; install Liberation Serif (Debian package fonts-liberation) and start "
-                             "Tarsomel again");
+      *note = QStringLiteral(
+          "no installed font has Cyrillic letters, so the window's Bulgarian text cannot be "
+          "shown; install Liberation Serif (Debian package fonts-liberation) and start "
+          "Tarsomel again");
     }
     return std::nullopt;
   }
@@ -64,8 +67,9 @@ std::optional<QString> CyrillicFamily(QString* note) {
     }
   }
   if (note) {
-    *note = QStringLiteral("the font \"%1\" has no Cyrillic letters; showing the window in \"%2\" instead "
-                           "(install fonts-liberation for the intended look)")
+    *note = QStringLiteral(
+                "the font \"%1\" has no Cyrillic letters; showing the window in \"%2\" instead "
+                "(install fonts-liberation for the intended look)")
                 .arg(wanted, chosen);
   }
   return chosen;

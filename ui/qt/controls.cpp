@@ -131,8 +131,7 @@ QItemSelectionModel::SelectionFlags ClassicListWidget::selectionCommand(const QM
   QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
   if (command & QItemSelectionModel::Deselect) return QItemSelectionModel::NoUpdate;
   if (command & QItemSelectionModel::Toggle) {
-    return selectionModel()->isSelected(index) ? QItemSelectionModel::NoUpdate
-                                               : QItemSelectionModel::ClearAndSelect;
+    return selectionModel()->isSelected(index) ? QItemSelectionModel::NoUpdate : QItemSelectionModel::ClearAndSelect;
   }
   return command;
 }
@@ -213,8 +212,8 @@ void CommandButton::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.fillRect(rect(), ToQt(look.face));
   Frame(painter, rect(), look.edge, kEdgePixels);
-  if (look.focus_mark) Frame(painter, rect().adjusted(kEdgePixels, kEdgePixels, -kEdgePixels, -kEdgePixels),
-                             kFocusColour, kFocusPixels);
+  if (look.focus_mark)
+    Frame(painter, rect().adjusted(kEdgePixels, kEdgePixels, -kEdgePixels, -kEdgePixels), kFocusColour, kFocusPixels);
   painter.setPen(Qt::black);
   painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
 }

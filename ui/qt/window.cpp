@@ -18,8 +18,7 @@ QString ToQt(std::string_view text) { return QString::fromUtf8(text.data(), stat
 QColor ToQt(const Rgb& c) { return QColor(c.red, c.green, c.blue); }
 
 void Place(QWidget* widget, const Twips& t) {
-  widget->setGeometry(TwipsToPixels(t.left), TwipsToPixels(t.top), TwipsToPixels(t.width),
-                      TwipsToPixels(t.height));
+  widget->setGeometry(TwipsToPixels(t.left), TwipsToPixels(t.top), TwipsToPixels(t.width), TwipsToPixels(t.height));
 }
 
 void Fill(QWidget* widget, const Rgb& colour) {

@@ -24,8 +24,8 @@ constexpr LONG kPolite = 1;
 
 Annotations::Annotations() {
   void* services = nullptr;
-  if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                                 &services))) {
+  if (SUCCEEDED(
+          CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices, &services))) {
     services_ = static_cast<IAccPropServices*>(services);
   }
 }

@@ -83,8 +83,7 @@ void Tarsomel::CreateControls() {
   lists_[0] = CreateControl(window_, WS_EX_CLIENTEDGE, L"LISTBOX", "", kList, kList1Id);
   labels_[2] = CreateControl(window_, 0, L"STATIC", kLabelCaptions[2], kLabel, kLabel1Id + 2);
   lists_[1] = CreateControl(window_, WS_EX_CLIENTEDGE, L"LISTBOX", "", kList, kList1Id + 1);
-  command_ = CreateControl(window_, 0, L"BUTTON", kCommandCaption, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
-                           kCommand1Id);
+  command_ = CreateControl(window_, 0, L"BUTTON", kCommandCaption, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, kCommand1Id);
   text_label_ = CreateControl(window_, 0, L"STATIC", SpokenAs(Control::kText1).name, SS_NOPREFIX, kText1LabelId);
   // Word wrap: no horizontal scrolling of any kind.
   text_ = CreateControl(window_, WS_EX_CLIENTEDGE, L"EDIT", "",

@@ -13,8 +13,8 @@
 #include <string>
 
 #include "accessibility.h"
-#include "main_window.h"
 #include "controls.h"
+#include "main_window.h"
 
 namespace ui::win32 {
 
@@ -22,11 +22,11 @@ namespace ui::win32 {
 // find the window and its controls by.
 inline constexpr wchar_t kWindowClass[] = L"Tarsomel";
 enum ControlId : int {
-  kLabel1Id = 100,        // + index
-  kList1Id = 200,         // + index
+  kLabel1Id = 100,  // + index
+  kList1Id = 200,   // + index
   kCommand1Id = 300,
   kText1Id = 400,
-  kText1LabelId = 401,    // the message box's unseen label
+  kText1LabelId = 401,  // the message box's unseen label
 };
 
 class Tarsomel {
@@ -50,8 +50,7 @@ class Tarsomel {
 
  private:
   // The lists' and the message box's own procedure, subclassed.
-  static LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
-                                           DWORD_PTR self);
+  static LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR self);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
   void CreateControls();
   void ApplyDpi(UINT dpi);
