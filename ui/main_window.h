@@ -88,6 +88,27 @@ enum class Control { kText1, kNames, kTemperatures, kCommand1 };
 constexpr std::array<Control, 4> kTabOrder = {Control::kText1, Control::kNames, Control::kTemperatures,
                                               Control::kCommand1};
 
+// Something for each focusable control, such as an edition's widget for
+// it, looked up by control and never by the enum's numeric value.
+template <typename T>
+struct ByControl {
+  T text1, names, temperatures, command1;
+
+  const T& operator[](Control control) const {
+    switch (control) {
+      case Control::kNames:
+        return names;
+      case Control::kTemperatures:
+        return temperatures;
+      case Control::kCommand1:
+        return command1;
+      case Control::kText1:
+        break;
+    }
+    return text1;
+  }
+};
+
 // What a screen reader calls each control and says it is for.
 struct Spoken {
   std::string_view name;

@@ -219,6 +219,30 @@ wait_for 10 "Space did not restart" box_is ""
 announced_once
 echo "Enter and Space on the button: ok"
 
+# The list keys give what the shared rules give for the list as it is: the
+# first key in a list filled anew, pages of the rows in sight less one, the
+# ends, and a letter after a verdict. Where Windows' own list box differs
+# (Ctrl with an arrow, Space, Left and Right, letters typed quickly), the
+# README says so.
+as_the_rules_say() {
+  local list=$1 key=$2 expected
+  expected=$(probe expect "$list" "$key" | tr -d '\r')
+  key "$key"
+  wait_for 10 "$key in $list did not select row $expected as the list keys say (it selected $(probe selected "$list"))" \
+    selected_is "$list" "$expected"
+}
+key shift+Tab
+wait_for 10 "Shift+Tab does not reach the temperatures" focus_is temperatures
+for k in Next Next Next Prior Prior Down Down Up End Home Next; do as_the_rules_say temperatures "$k"; done
+key shift+Tab
+wait_for 10 "Shift+Tab does not go back to the names" focus_is names
+# From a list with no selection End too lands on the first row.
+[ "$(probe expect names End | tr -d '\r')" = 0 ] || fail "the list keys do not take End to the first name"
+key End
+judged $'Грешен отговор за Водород и температура на топене  650°C\r\n'
+for k in Down Next; do as_the_rules_say names "$k"; done
+echo "list keys as the shared rules say: ok"
+
 # Every verdict and restart was announced once, and nothing more.
 [ "$(grep -c '^live text' "$workdir/live.log")" -eq "$announced" ] ||
   fail "$(grep -c '^live text' "$workdir/live.log") announcements for $announced texts"

@@ -6,6 +6,7 @@
 // what the lists hold and which rows are selected, where the focus is, what
 // the message box and the clipboard say, what accessibility names the
 // controls have, and the live-region events the message box raises.
+// It also says what the shared list keys would do in a list as it is now.
 // Usage: probe COMMAND [ARGUMENTS]; prints one answer and exits 0, or says
 // why not and exits 1 (2 for a bad command line).
 #include <windows.h>
@@ -24,6 +25,7 @@
 
 #include "controls.h"
 #include "design.h"
+#include "list_keys.h"
 #include "main_window.h"
 #include "window.h"
 
@@ -173,6 +175,41 @@ int Row(HWND list, int i) {
   ClientToScreen(list, &middle);
   std::printf("%ld %ld\n", middle.x, middle.y);
   return above ? 3 : below ? 4 : 0;
+}
+
+// The rows of a list as the quiz's list-box contract gives them.
+quiz::MemoryListBox RowsOf(HWND list) {
+  quiz::MemoryListBox rows;
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (int i = 0; i < count; ++i) rows.AddItem(ui::win32::Utf8(ListText(list, i)));
+  return rows;
+}
+
+// The row the shared list keys would select after KEY, from the list as it
+// is now. A Windows list box has no focus mark apart from its selection,
+// and a list without a selection starts at the top: the mark is the
+// selection. KEY is Down, Up, Home, End, Next (Page Down), Prior (Page Up)
+// or one character.
+int Expect(HWND list, const std::wstring& key) {
+  const std::pair<const wchar_t*, ui::ListKey> keys[] = {
+      {L"Down", ui::ListKey::kDown}, {L"Up", ui::ListKey::kUp},         {L"Home", ui::ListKey::kHome},
+      {L"End", ui::ListKey::kEnd},   {L"Next", ui::ListKey::kPageDown}, {L"Prior", ui::ListKey::kPageUp}};
+  ui::KeyPress press{ui::ListKey::kCharacter, false, 0};
+  for (const auto& [name, list_key] : keys) {
+    if (key == name) press.key = list_key;
+  }
+  if (press.key == ui::ListKey::kCharacter) {
+    if (key.size() != 1) return Fail("a key is Down, Up, Home, End, Next, Prior or one character");
+    press.character = key[0];
+  }
+  const auto selected = static_cast<int16_t>(SendMessageW(list, LB_GETCURSEL, 0, 0));
+  RECT client;
+  GetClientRect(list, &client);
+  const auto height = std::max<LRESULT>(1, SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+  const auto in_sight = static_cast<int16_t>((client.bottom - client.top) / height);
+  const ui::ListState after = ui::PressKey(RowsOf(list), {selected, selected}, press, in_sight);
+  std::printf("%d\n", after.selected);
+  return 0;
 }
 
 std::string Bstr(BSTR text) {
@@ -335,6 +372,7 @@ int Run(int argc, wchar_t* argv[]) {
     return 0;
   }
   if (command == L"row" && argc == 4) return Row(control, _wtoi(argv[3]));
+  if (command == L"expect" && argc == 4) return Expect(control, argv[3]);
   if (command == L"char" && argc == 4) {
     // The character a keyboard layout would give for a key, as the control
     // gets it after TranslateMessage.

@@ -64,11 +64,12 @@ Tarsomel::Tarsomel(const QString& family, QWidget* parent) : QWidget(parent) {
   // The tables are loaded and the task is shown when the main window is made.
   main_window_ = std::make_unique<MainWindow>(*visible_[0], *visible_[1], *message_);
 
+  const ByControl<QWidget*> focusable = {text_, lists_[0], lists_[1], command_};
   for (size_t i = 0; i < kTabOrder.size(); ++i) {
-    Describe(Focusable(kTabOrder[i]), kTabOrder[i]);
-    if (i > 0) setTabOrder(Focusable(kTabOrder[i - 1]), Focusable(kTabOrder[i]));
+    Describe(focusable[kTabOrder[i]], kTabOrder[i]);
+    if (i > 0) setTabOrder(focusable[kTabOrder[i - 1]], focusable[kTabOrder[i]]);
   }
-  Focusable(kTabOrder.front())->setFocus(Qt::OtherFocusReason);
+  focusable[kTabOrder.front()]->setFocus(Qt::OtherFocusReason);
 
   // Every change of selection is a Click, the quiz's own included.
   for (size_t i = 0; i < lists_.size(); ++i) {
@@ -83,20 +84,6 @@ Tarsomel::Tarsomel(const QString& family, QWidget* parent) : QWidget(parent) {
 Tarsomel::~Tarsomel() {
   // The lists' signals must not reach the handlers while the widgets go.
   for (ClassicListWidget* list : lists_) list->disconnect(this);
-}
-
-QWidget* Tarsomel::Focusable(Control control) const {
-  switch (control) {
-    case Control::kNames:
-      return lists_[0];
-    case Control::kTemperatures:
-      return lists_[1];
-    case Control::kCommand1:
-      return command_;
-    case Control::kText1:
-      break;
-  }
-  return text_;
 }
 
 CommandButton* Tarsomel::Command1(int16_t index) const {

@@ -38,8 +38,6 @@ class Tarsomel final : public QWidget {
   void Command1_Click(int16_t Index) { main_window_->Command1_Click(Index); }
 
  private:
-  QWidget* Focusable(Control control) const;
-
   std::array<QLabel*, 3> labels_{};
   std::array<ClassicListWidget*, 2> lists_{};
   CommandButton* command_ = nullptr;

@@ -130,17 +130,7 @@ void Tarsomel::Show(int show_command) {
 }
 
 HWND Tarsomel::Focusable(Control control) const {
-  switch (control) {
-    case Control::kNames:
-      return lists_[0];
-    case Control::kTemperatures:
-      return lists_[1];
-    case Control::kCommand1:
-      return command_;
-    case Control::kText1:
-      break;
-  }
-  return text_;
+  return ByControl<HWND>{text_, lists_[0], lists_[1], command_}[control];
 }
 
 bool Tarsomel::PreTranslate(const MSG& message) {
