@@ -49,18 +49,18 @@ int ReadCommandLine(int argc, char* argv[]) {
   const std::string argument = argv[1];
   if (argc == 2 && argument == "--help") {
     std::printf(
-        "Usage: tarsomel\n"
-        "Opens Tarsomel's window: a quiz that matches the ten chemical elements most common in the\n"
-        "galaxy with their melting points, in Bulgarian. It takes no arguments.\n"
-        "  --help     show this and exit\n"
-        "  --version  show the version and exit\n");
+        "Употреба: tarsomel\n"
+        "Отваря прозореца на Тарсомел – тест, в който десетте най-разпространени в галактиката\n"
+        "химични елемента се свързват с температурите им на топене. Програмата не приема аргументи.\n"
+        "  --help     показва този текст и излиза\n"
+        "  --version  показва версията и излиза\n");
     return 0;
   }
   if (argc == 2 && argument == "--version") {
     std::printf("Tarsomel %s\n", TARSOMEL_VERSION_STRING);
     return 0;
   }
-  std::fprintf(stderr, "tarsomel: unknown argument '%s'; the program takes none (see tarsomel --help)\n",
+  std::fprintf(stderr, "tarsomel: непознат аргумент „%s“; програмата не приема аргументи (вижте tarsomel --help)\n",
                argument.c_str());
   return 2;
 }
@@ -73,7 +73,8 @@ void CheckScaleFactor() {
   char* end = nullptr;
   const double factor = std::strtod(value, &end);
   if (end != value && *end == '\0' && std::isfinite(factor) && factor >= 1) return;
-  std::fprintf(stderr, "tarsomel: QT_SCALE_FACTOR=%s is not a number of 1 or more; using 1\n", value);
+  std::fprintf(stderr, "tarsomel: QT_SCALE_FACTOR=%s не е число, по-голямо от 1 или равно на 1; използва се 1\n",
+               value);
   qputenv("QT_SCALE_FACTOR", "1");
 }
 
@@ -85,7 +86,7 @@ std::string held_back;
 std::string reason;  // the toolkit's own reason, the first it gave
 
 void OnQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  const std::string text = message.toLocal8Bit().toStdString();
+  const std::string text = message.toStdString();
   if (starting && type != QtFatalMsg) {
     // Qt says what went wrong (no display, no such platform plugin) as a
     // warning of its platform layer before it gives up.
@@ -101,7 +102,7 @@ void OnQtMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     const bool none_given = (display == nullptr || *display == '\0') && (wayland == nullptr || *wayland == '\0') &&
                             (platform == nullptr || *platform == '\0');
-    std::string why = none_given ? "no display is given (DISPLAY is not set)" : reason;
+    std::string why = none_given ? "не е зададен дисплей (променливата DISPLAY не е зададена)" : reason;
     if (why.empty()) why = text.substr(0, text.find('\n'));
     // Qt names the folder it searched for plugins, empty when it searched
     // its own; the setting that asked for the plugin says more.
@@ -109,7 +110,7 @@ void OnQtMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     if (platform != nullptr && *platform != '\0' && why.find("plugin") != std::string::npos) {
       why += std::string(" (QT_QPA_PLATFORM=") + platform + ")";
     }
-    std::fprintf(stderr, "tarsomel: cannot open a window: %s; start it from a graphical desktop session\n",
+    std::fprintf(stderr, "tarsomel: прозорецът не може да се отвори: %s; стартирайте програмата от графична среда\n",
                  why.c_str());
     std::fflush(stderr);
     std::_Exit(1);
@@ -136,12 +137,12 @@ int main(int argc, char* argv[]) {
 
   if (!ui::qt::PrepareApplication(app)) {
     std::fprintf(stderr,
-                 "tarsomel: Qt's Bulgarian translations are not installed (Debian package "
-                 "qt6-translations-l10n); the text box's menu will be in English\n");
+                 "tarsomel: преводите на Qt на български не са инсталирани (пакет qt6-translations-l10n); "
+                 "менюто на текстовото поле ще е на английски\n");
   }
   QString note;
   const std::optional<QString> family = ui::qt::CyrillicFamily(&note);
-  if (!note.isEmpty()) std::fprintf(stderr, "tarsomel: %s\n", note.toLocal8Bit().constData());
+  if (!note.isEmpty()) std::fprintf(stderr, "tarsomel: %s\n", note.toUtf8().constData());
   if (!family) return 1;
 
   ui::qt::Tarsomel window(*family);

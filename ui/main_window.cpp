@@ -33,28 +33,84 @@ Spoken SpokenAs(Control control) {
     case Control::kNames:
       return {"Химически елемент", "Изберете елемент, а после температурата му на топене в другия списък."};
     case Control::kTemperatures:
-      return {"Точка на топене", "Изберете температура на топене, а после елемента в другия списък."};
+      return {"Точка на топене",
+              "Изберете температура на топене, а после елемента с тази температура в другия списък."};
     case Control::kCommand1:
       return {"Чисти", "Започва отначало: попълва отново двата списъка и изчиства съобщението."};
     case Control::kText1:
       break;
   }
-  return {"Съобщение", "Задачата, а след всеки избор – дали двойката е вярна."};
+  return {"Съобщение", "Показва задачата, а след всяка избрана двойка – дали е вярна."};
 }
 
 bool IsBlankRow(std::string_view row) { return row.find_first_not_of(' ') == std::string_view::npos; }
 
+namespace {
+
+constexpr std::string_view kDegreesCelsius = "°C";
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Where the number of a temperature ending at `end` (where "°C" starts)
+// begins, its sign included; npos when no digits stand before it.
+size_t NumberStart(std::string_view text, size_t end) {
+  size_t start = end;
+  while (start > 0 && IsDigit(text[start - 1])) --start;
+  if (start == end) return std::string_view::npos;
+  if (start > 0 && text[start - 1] == '-') --start;
+  return start;
+}
+
+std::string InWords(std::string_view number) {
+  std::string words;
+  if (number.front() == '-') {
+    words = "минус ";
+    number.remove_prefix(1);
+  }
+  // The counted form after a number: "градуса" for every value the quiz
+  // shows (none of them ends in a lone 1).
+  return words + std::string(number) + " градуса Целзий";
+}
+
+}  // namespace
+
+std::string SpokenTemperature(std::string_view text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  text.remove_prefix(first);
+  if (!text.ends_with(kDegreesCelsius)) return {};
+  const size_t end = text.size() - kDegreesCelsius.size();
+  if (NumberStart(text, end) != 0) return {};
+  return InWords(text.substr(0, end));
+}
+
 std::string SpokenRow(std::string_view row) {
   if (IsBlankRow(row)) return std::string(kPlayedRowSpoken);
+  if (std::string words = SpokenTemperature(row); !words.empty()) return words;
   row.remove_prefix(row.find_first_not_of(' '));
   row.remove_suffix(row.size() - 1 - row.find_last_not_of(' '));
   return std::string(row);
 }
 
+std::string SpokenLine(std::string_view line) {
+  std::string spoken;
+  size_t done = 0;
+  for (size_t at = line.find(kDegreesCelsius); at != std::string_view::npos;
+       at = line.find(kDegreesCelsius, at + kDegreesCelsius.size())) {
+    const size_t start = NumberStart(line, at);
+    if (start == std::string_view::npos || start < done) continue;
+    spoken += line.substr(done, start - done);
+    spoken += InWords(line.substr(start, at - start));
+    done = at + kDegreesCelsius.size();
+  }
+  spoken += line.substr(done);
+  return spoken;
+}
+
 Announcement Announce(std::string_view chosen_row, std::string_view text) {
   if (text.empty()) return {std::string(kRestartSpoken), {}};
   const size_t end = text.find("\r\n");
-  std::string first(text.substr(0, end));
+  std::string first = SpokenLine(text.substr(0, end));
   std::string rest = end == std::string_view::npos ? std::string() : std::string(text.substr(end + 2));
   if (!chosen_row.empty()) first = SpokenRow(chosen_row) + ". " + first;
   return {std::move(first), std::move(rest)};

@@ -119,18 +119,29 @@ Spoken SpokenAs(Control control);
 constexpr std::string_view kPlayedRowSpoken = "празен ред";
 // Whether a row shows nothing but blanks, as a played row does.
 bool IsBlankRow(std::string_view row);
-// A row as a screen reader should say it: its text without the blanks that
-// align it, or "празен ред".
+// A shown temperature ("-272°C", " 120°C") in words, as the Bulgarian voice
+// of a screen reader should hear it: "минус 272 градуса Целзий", "120
+// градуса Целзий". The synthesiser itself drops the minus sign and the
+// degree sign and reads C as a Latin letter. Empty for any other text.
+std::string SpokenTemperature(std::string_view text);
+// A row as a screen reader should say it: "празен ред" for a played row, a
+// temperature in words, anything else without the blanks that align it.
 std::string SpokenRow(std::string_view row);
+// A line of text with every temperature in it in words.
+std::string SpokenLine(std::string_view line);
 // What a screen reader is told after a restart, which empties the box.
 constexpr std::string_view kRestartSpoken = "Отначало: двата списъка са попълнени отново, съобщението е изчистено.";
 
 // What a screen reader is told when a handler has written the message box,
 // wherever the keyboard focus is: the row just chosen and the verdict's
-// first line, then the rest (the element's paragraph), or the restart.
+// first line, its temperatures in words, then the rest (the element's
+// paragraph), or the restart.
 struct Announcement {
   std::string first;
   std::string rest;
+
+  // Both parts as one utterance, for a screen reader given one text.
+  std::string Whole() const { return rest.empty() ? first : first + ". " + rest; }
 };
 Announcement Announce(std::string_view chosen_row, std::string_view text);
 

@@ -63,7 +63,7 @@ Section "Tarsomel"
   File "/oname=tarsomel.exe" "${EXE}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\${MENU_NAME}.lnk" "$INSTDIR\tarsomel.exe" "" "$INSTDIR\tarsomel.exe" 0 \
-    SW_SHOWNORMAL "" "Точки на топене"
+    SW_SHOWNORMAL "" "Тест за температурите на топене на химичните елементи"
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${MENU_NAME}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"

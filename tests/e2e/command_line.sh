@@ -19,14 +19,15 @@ run --version
 [ "$status" -eq 0 ] && [ "$(cat "$out")" = "Tarsomel 1.00" ] && [ ! -s "$err" ] || fail "--version: $status $(cat "$out" "$err")"
 echo "--version: $(cat "$out")"
 run --help
-[ "$status" -eq 0 ] && head -n1 "$out" | grep -q '^Usage: tarsomel$' && [ ! -s "$err" ] || fail "--help: $status"
+[ "$status" -eq 0 ] && head -n1 "$out" | grep -q '^Употреба: tarsomel$' && [ ! -s "$err" ] || fail "--help: $status"
+grep -q -F -- "--version  показва версията и излиза" "$out" || fail "--help does not say what --version does: $(cat "$out")"
 echo "--help: $(head -n1 "$out")"
 
 for argument in --foo -reverse -stylesheet=/etc/passwd -platform -style bogus ""; do
   run "$argument" extra
   [ "$status" -eq 2 ] || fail "'$argument': exit status $status"
   [ ! -s "$out" ] && [ "$(wc -l <"$err")" -eq 1 ] || fail "'$argument': $(cat "$out" "$err")"
-  grep -q -x -F "tarsomel: unknown argument '$argument'; the program takes none (see tarsomel --help)" "$err" ||
+  grep -q -x -F "tarsomel: непознат аргумент „$argument“; програмата не приема аргументи (вижте tarsomel --help)" "$err" ||
     fail "'$argument': $(cat "$err")"
 done
 run --version --help

@@ -22,7 +22,7 @@ status=$?
 set -e
 grep -v -E '^QFont|^qt\.qpa\.fonts' "$workdir/err" >"$workdir/said" || true
 [ "$status" -eq 1 ] || { cat "$workdir/err" >&2; fail "exit status $status"; }
-grep -q -x 'tarsomel: no installed font has Cyrillic letters, so the window.s Bulgarian text cannot be shown; install Liberation Serif (Debian package fonts-liberation) and start Tarsomel again' "$workdir/said" ||
+grep -q -x -F 'tarsomel: нито един инсталиран шрифт няма кирилица и българският текст на прозореца не може да се покаже; инсталирайте Liberation Serif (пакет fonts-liberation) и стартирайте Тарсомел отново' "$workdir/said" ||
   { cat "$workdir/err" >&2; fail "said the wrong thing (above)"; }
 echo "$(cat "$workdir/said")"
 echo "1 passed, 0 failed"

@@ -99,24 +99,29 @@ heard "Хелий."
 step="Tab to the temperatures"; press Tab
 heard "Точка на топене."
 # The key that completes a right pair: the row, the verdict once, the paragraph.
+# Temperatures are heard in words, sign and unit included: the synthesiser
+# would drop the minus and the degree sign and read C as a Latin letter.
 step="Down (-272°C, right for helium)"; press Down
-heard_once "Вярно Хелий температура на топене -272°C"
-heard "notification -272°C. Вярно Хелий температура на топене -272°C."
-heard_once "Хелият е наречен на древногръцкия бог"
+heard_once "Вярно Хелий температура на топене минус 272 градуса Целзий"
+heard "notification минус 272 градуса Целзий. Вярно Хелий температура на топене минус 272 градуса Целзий."
+heard_once "Името на хелия идва от гръцката дума „хелиос“"
+not_heard "°C"
 step="Down (a played row)"; press Down
 heard "празен ред."
 not_heard "Вярно"
 not_heard "Грешен"
+step="Down (a marked temperature row)"; press Down
+heard "минус 259 градуса Целзий."
+not_heard "°C"
 step="Down"; press Down
-heard "-259°C."
-step="Down"; press Down
-heard "-249°C."
+heard "минус 249 градуса Целзий."
 step="Shift+Tab back to the names"; press shift+Tab
 heard "Химически елемент."
 # The key that completes a wrong pair: the row and the verdict, once.
 step="Down (Водород, wrong with -249°C)"; press Down
-heard "notification Водород. Грешен отговор за Водород и температура на топене -249°C."
+heard "notification Водород. Грешен отговор за Водород и температура на топене минус 249 градуса Целзий."
 heard_once "Грешен отговор"
+not_heard "°C"
 step="Down (a played name row, alone)"; press Down
 heard "празен ред."
 not_heard "Грешен"

@@ -38,7 +38,7 @@ TEST(MainWindow, AVerdictAndARestartEachReachTheScreenOnce) {
   EXPECT_EQ(f.message.shown, 2);  // written in three steps, shown once
   EXPECT_TRUE(f.Text().starts_with("Вярно Сяра температура на топене  120°C\r\n"));
   ASSERT_EQ(f.message.said.size(), 1u);
-  EXPECT_EQ(f.message.said[0].first, "120°C. Вярно Сяра температура на топене  120°C");
+  EXPECT_EQ(f.message.said[0].first, "120 градуса Целзий. Вярно Сяра температура на топене  120 градуса Целзий");
   EXPECT_EQ(f.message.said[0].rest, std::string(quiz::kDescriptions[9]));
   f.Pick(0, 2);
   f.Restart();
@@ -76,17 +76,65 @@ TEST(MainWindow, TheAnnouncementSaysTheRowThatCompletedThePair) {
   f.Pick(1, 0);  // -272°C
   f.Pick(0, 1);  // Хелий completes it: the name is said first
   ASSERT_EQ(f.message.said.size(), 1u);
-  EXPECT_EQ(f.message.said[0].first, "Хелий. Вярно Хелий температура на топене -272°C");
+  EXPECT_EQ(f.message.said[0].first, "Хелий. Вярно Хелий температура на топене минус 272 градуса Целзий");
   f.Pick(0, 1);  // a played name row
   f.Pick(1, 6);  //  650°C completes it
   ASSERT_EQ(f.message.said.size(), 2u);
-  EXPECT_EQ(f.message.said[1].first, "650°C. Грешен отговор за   и температура на топене  650°C");
+  EXPECT_EQ(f.message.said[1].first,
+            "650 градуса Целзий. Грешен отговор за   и температура на топене  650 градуса Целзий");
   EXPECT_EQ(f.message.said[1].rest, "");
   f.Pick(0, 2);
   f.Pick(1, 0);  // the played temperature row completes it
-  EXPECT_EQ(f.message.said.back().first.substr(0, 21), "празен ред. ");
+  EXPECT_EQ(f.message.said.back().first, "празен ред. Грешен отговор за Кислород и температура на топене   ");
+}
+
+// What the Bulgarian voice must hear for each shown temperature: the sign
+// and the unit in words, the number as digits it reads out.
+TEST(MainWindow, EveryTemperatureIsSpokenInWords) {
+  const std::pair<std::string_view, std::string_view> spoken[] = {
+      {"-272°C", "минус 272 градуса Целзий"}, {"-259°C", "минус 259 градуса Целзий"},
+      {"-249°C", "минус 249 градуса Целзий"}, {"-219°C", "минус 219 градуса Целзий"},
+      {"-210°C", "минус 210 градуса Целзий"}, {" 120°C", "120 градуса Целзий"},
+      {" 650°C", "650 градуса Целзий"},       {"1414°C", "1414 градуса Целзий"},
+      {"1538°C", "1538 градуса Целзий"},      {"3500°C", "3500 градуса Целзий"}};
+  ASSERT_EQ(std::size(spoken), quiz::kShownTemperatures.size());
+  for (size_t i = 0; i < std::size(spoken); ++i) {
+    EXPECT_EQ(spoken[i].first, quiz::kShownTemperatures[i]);
+    EXPECT_EQ(ui::SpokenTemperature(spoken[i].first), spoken[i].second);
+    EXPECT_EQ(ui::SpokenRow(spoken[i].first), spoken[i].second);
+    const std::string words = ui::SpokenRow(spoken[i].first);
+    EXPECT_EQ(words.find("°"), std::string::npos);
+    EXPECT_EQ(words.find('-'), std::string::npos);
+    EXPECT_EQ(words.find('C'), std::string::npos);
+  }
+  // Names keep their words; played rows are said as such.
+  EXPECT_EQ(ui::SpokenRow("Водород"), "Водород");
+  EXPECT_EQ(ui::SpokenRow(" "), "празен ред");
   EXPECT_EQ(ui::SpokenRow("  "), "празен ред");
-  EXPECT_EQ(ui::SpokenRow(" 120°C"), "120°C");
+  // Nothing else is taken for a temperature.
+  for (std::string_view other : {"°C", "-°C", "12°", "1 2°C", "x120°C", "C", ""}) {
+    EXPECT_EQ(ui::SpokenTemperature(other), "") << other;
+  }
+  EXPECT_EQ(ui::SpokenLine("Вярно Хелий температура на топене -272°C"),
+            "Вярно Хелий температура на топене минус 272 градуса Целзий");
+  EXPECT_EQ(ui::SpokenLine("от -272°C до 3500°C, не °C"), "от минус 272 градуса Целзий до 3500 градуса Целзий, не °C");
+  EXPECT_EQ(ui::SpokenLine("Грешен отговор за   и температура на топене   "),
+            "Грешен отговор за   и температура на топене   ");
+}
+
+// The announcement a screen reader given one text hears: the verdict, then
+// the paragraph.
+TEST(MainWindow, TheWholeAnnouncementIsOneUtterance) {
+  MemoryMainWindow f;
+  f.Pick(0, 4);
+  f.Pick(1, 2);  // Неон, -249°C
+  ASSERT_EQ(f.message.said.size(), 1u);
+  EXPECT_EQ(f.message.said[0].Whole(),
+            "минус 249 градуса Целзий. Вярно Неон температура на топене минус 249 градуса "
+            "Целзий. " +
+                std::string(quiz::kDescriptions[4]));
+  f.Restart();
+  EXPECT_EQ(f.message.said[1].Whole(), std::string(ui::kRestartSpoken));
 }
 
 // The design's own numbers, as the window was drawn; the edition tests

@@ -134,8 +134,10 @@ TEST_F(Accessibility, ListRowsAreItemsWithTheirTextAndPlayedRowsSaySo) {
     ASSERT_EQ(names->child(i)->role(), QAccessible::ListItem);
     EXPECT_EQ(names->child(i)->text(QAccessible::Name), w.List1(0)->item(i)->text());
   }
-  // A temperature is read as the design says it.
-  EXPECT_EQ(Of(w.List1(1))->child(5)->text(QAccessible::Name), QString::fromStdString(ui::SpokenRow(" 120°C")));
+  // A temperature is read in words; what shows stays as it is.
+  EXPECT_EQ(Of(w.List1(1))->child(5)->text(QAccessible::Name), QStringLiteral("120 градуса Целзий"));
+  EXPECT_EQ(Of(w.List1(1))->child(0)->text(QAccessible::Name), QStringLiteral("минус 272 градуса Целзий"));
+  EXPECT_EQ(w.List1(1)->item(0)->text(), QStringLiteral("-272°C"));
   ClickRow(0, 2);
   EXPECT_TRUE(Of(w.List1(0))->child(2)->state().selected);
   ClickRow(1, 3);
@@ -182,7 +184,7 @@ TEST_F(Accessibility, EachVerdictAndRestartIsAnnouncedOnceWhereverTheFocusIs) {
   ExpectOneTextChange(BoxEvents(), verdict);
   auto said = Notifications();
   ASSERT_EQ(said.size(), 1u);
-  EXPECT_EQ(said[0].first, QStringLiteral("120°C. Вярно Сяра температура на топене  120°C"));
+  EXPECT_EQ(said[0].first, QStringLiteral("120 градуса Целзий. Вярно Сяра температура на топене  120 градуса Целзий"));
   EXPECT_EQ(said[0].second, QString::fromUtf8(quiz::kDescriptions[9].data(), quiz::kDescriptions[9].size()));
 
   ClickRow(1, 0);
@@ -190,14 +192,16 @@ TEST_F(Accessibility, EachVerdictAndRestartIsAnnouncedOnceWhereverTheFocusIs) {
   ExpectOneTextChange(BoxEvents(), QStringLiteral("Грешен отговор за Въглерод и температура на топене -272°C\n"));
   said = Notifications();
   ASSERT_EQ(said.size(), 1u);
-  EXPECT_EQ(said[0].first, QStringLiteral("Въглерод. Грешен отговор за Въглерод и температура на топене -272°C"));
+  EXPECT_EQ(said[0].first,
+            QStringLiteral("Въглерод. Грешен отговор за Въглерод и температура на топене минус 272 градуса Целзий"));
   EXPECT_EQ(said[0].second, QString());
 
   ClickRow(0, 3);  // a played row
   ClickRow(1, 2);
   said = Notifications();
   ASSERT_EQ(said.size(), 1u);
-  EXPECT_EQ(said[0].first, QStringLiteral("-249°C. Грешен отговор за   и температура на топене -249°C"));
+  EXPECT_EQ(said[0].first, QStringLiteral("минус 249 градуса Целзий. Грешен отговор за   и температура на топене "
+                                          "минус 249 градуса Целзий"));
 
   QTest::mouseClick(w.Command1(0), Qt::LeftButton);
   said = Notifications();

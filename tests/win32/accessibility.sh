@@ -6,10 +6,12 @@
 # No Windows screen reader runs here, and Wine's annotation service
 # (IAccPropServices) only logs what it is given; so the test reads that log:
 # every control gets its Bulgarian name and description from the shared
-# design, the message box is made a polite live region, and a played row is
-# named "празен ред". Wine's own accessibility proxy is asked for what it
-# does report (the message box's name from its unseen label, the button's
-# caption), and the live-region event is watched for after a verdict.
+# design, temperature rows are named in words and played rows "празен ред",
+# and the announcer is a polite live region named, after each verdict and
+# restart, with the shared announcement. Wine's own accessibility proxy is
+# asked for what it does report (the message box's name from its unseen
+# label, the button's caption), the announcer's text is read with the
+# probe, and its live-region events are watched.
 # Usage: accessibility.sh BUILD-DIR
 source "$(dirname "$0")/wine.sh"
 build=$1
@@ -54,9 +56,15 @@ while IFS=$'\t' read -r control name description; do
 done < <(probe spoken)
 echo "names and descriptions: ok"
 
+# The announcer: a polite live region of no size that takes no focus.
+announcer=$(probe handle announcer)
+grep -a -q "AccPropServices_SetHwndProp ($announcer 4294967292 0 {c12bcd8e-2a8e-4950-8ae7-3625111d58eb} [0-9A-F]* {VT_I4: 1})" \
+  "$workdir/program.log" || fail "the announcer was not made a polite live region"
+read -r _ _ width height < <(probe box announcer)
+[ "$width" = 0 ] && [ "$height" = 0 ] || fail "the announcer is ${width}x$height, not of no size"
 text=$(probe handle text)
-grep -a -q "AccPropServices_SetHwndProp ($text 4294967292 0 {c12bcd8e-2a8e-4950-8ae7-3625111d58eb} [0-9A-F]* {VT_I4: 1})" \
-  "$workdir/program.log" || fail "the message box was not made a polite live region"
+grep -a -q "AccPropServices_SetHwndProp ($text 4294967292 0 {c12bcd8e" "$workdir/program.log" &&
+  fail "the message box is a live region too: a screen reader would read each verdict twice"
 echo "live region: ok"
 
 # Wine's proxy names the message box after its unseen label and the button
@@ -65,17 +73,48 @@ probe accessible text | grep -q -x "name Съобщение" || fail "message bo
 probe accessible command | grep -q -x "name Чисти" || fail "button: $(probe accessible command)"
 echo "names through the accessibility proxy: ok"
 
-# A pair played: both rows are named as played, and the verdict raises one
-# live-region event.
+# Rows are read as the design says: a temperature in words, a name as it is.
+names=$(probe handle names)
+temperatures=$(probe handle temperatures)
+annotated "$temperatures" 1 "$name_guid" "минус 272 градуса Целзий" || fail "-272°C is not read in words"
+annotated "$temperatures" 6 "$name_guid" "120 градуса Целзий" || fail " 120°C is not read in words"
+annotated "$names" 1 "$name_guid" "Водород" && fail "a name row was given a name other than its text"
+echo "temperature rows in words: ok"
+
+# Each verdict and the restart: one live-region event of the announcer, and
+# the announcer's name (Wine's log shows its start) and text are the
+# shared announcement, temperatures in words.
 spawn "$workdir/live.log" "$wine" "$probe_exe" watch 600
 wait_for 60 "the event watch did not start" grep -q watching "$workdir/live.log"
 locate() { probe "$@"; }
+unhex() { xxd -r -p; }
+events=0
+events_are() { [ "$(grep -c '^live announcer' "$workdir/live.log")" -eq "$1" ]; }
+# announced WORDS [PARAGRAPH-START]: the next announcement says WORDS, then
+# the paragraph when one is given.
+announced() {
+  events=$((events + 1))
+  wait_for 10 "live-region event $events of the announcer was not raised" events_are "$events"
+  local said expected=$1
+  [ -n "${2:-}" ] && expected="$1. $2"
+  said=$(probe text announcer | unhex)
+  [[ "$said" == "$expected"* ]] && { [ -n "${2:-}" ] || [ "$said" = "$expected" ]; } ||
+    fail "announced \"$said\", not \"$expected\""
+  annotated "$announcer" 0 "$name_guid" "$said" || fail "the announcer's name is not \"$said\""
+  grep -a -c "SetHwndPropStr ($announcer 4294967292 0 {$name_guid}" "$workdir/program.log" |
+    grep -q -x "$events" || fail "the announcer was named more or less than once per announcement"
+}
 pick names 0
 click_row temperatures 1
-wait_for 10 "no live-region event after the verdict" grep -q "^live text" "$workdir/live.log"
-names=$(probe handle names)
-temperatures=$(probe handle temperatures)
+announced "минус 259 градуса Целзий. Вярно Водород температура на топене минус 259 градуса Целзий" "Водородът"
 wait_for 10 "the played name is not read as '$played'" annotated "$names" 1 "$name_guid" "$played"
 wait_for 10 "the played temperature is not read as '$played'" annotated "$temperatures" 2 "$name_guid" "$played"
-echo "played rows and the verdict's announcement: ok"
+echo "a right pair: announced in words, the played rows read as played"
+pick temperatures 0
+click_row names 2
+announced "Кислород. Грешен отговор за Кислород и температура на топене минус 272 градуса Целзий"
+echo "a wrong pair: announced in words"
+click_control command
+announced "Отначало: двата списъка са попълнени отново, съобщението е изчистено."
+echo "a restart: announced"
 echo "1 passed, 0 failed"

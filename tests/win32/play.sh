@@ -93,7 +93,7 @@ echo "colours: ok"
 spawn "$workdir/live.log" "$wine" "$probe_exe" watch 600
 wait_for 60 "the event watch did not start" grep -q watching "$workdir/live.log"
 announced=0
-announcements_at_least() { [ "$(grep -c '^live text' "$workdir/live.log")" -ge "$1" ]; }
+announcements_at_least() { [ "$(grep -c '^live announcer' "$workdir/live.log")" -ge "$1" ]; }
 announced_once() {
   announced=$((announced + 1))
   wait_for 10 "announcement $announced of the message box was not raised" announcements_at_least "$announced"
@@ -244,8 +244,8 @@ for k in Down Next; do as_the_rules_say names "$k"; done
 echo "list keys as the shared rules say: ok"
 
 # Every verdict and restart was announced once, and nothing more.
-[ "$(grep -c '^live text' "$workdir/live.log")" -eq "$announced" ] ||
-  fail "$(grep -c '^live text' "$workdir/live.log") announcements for $announced texts"
+[ "$(grep -c '^live announcer' "$workdir/live.log")" -eq "$announced" ] ||
+  fail "$(grep -c '^live announcer' "$workdir/live.log") announcements for $announced texts"
 
 # Closing the window ends the program.
 probe close

@@ -72,6 +72,7 @@ HWND Control(HWND window, const wchar_t* which) {
   if (name == L"temperatures") id = ui::win32::kList1Id + 1;
   if (name == L"text") id = ui::win32::kText1Id;
   if (name == L"command") id = ui::win32::kCommand1Id;
+  if (name == L"announcer") id = ui::win32::kAnnouncerId;
   if (name == L"label0" || name == L"label1" || name == L"label2") id = ui::win32::kLabel1Id + (name.back() - L'0');
   return id < 0 ? nullptr : GetDlgItem(window, id);
 }
@@ -86,6 +87,8 @@ const char* NameOf(int id) {
       return "text";
     case ui::win32::kCommand1Id:
       return "command";
+    case ui::win32::kAnnouncerId:
+      return "announcer";
     default:
       return "other";
   }
@@ -348,7 +351,7 @@ int Run(int argc, wchar_t* argv[]) {
     std::printf("%s\n", info.hwndFocus == nullptr ? "none" : NameOf(GetDlgCtrlID(info.hwndFocus)));
     return 0;
   }
-  if (command == L"text") {
+  if (command == L"text" && argc == 2) {
     PrintHex(ui::win32::Utf8(WindowText(GetDlgItem(window, ui::win32::kText1Id))));
     return 0;
   }
@@ -358,6 +361,10 @@ int Run(int argc, wchar_t* argv[]) {
   if (argc < 3) return 2;
   const HWND control = Control(window, argv[2]);
   if (control == nullptr) return Fail("no such control");
+  if (command == L"text") {
+    PrintHex(ui::win32::Utf8(WindowText(control)));
+    return 0;
+  }
   if (command == L"rows") {
     const LRESULT count = SendMessageW(control, LB_GETCOUNT, 0, 0);
     for (int i = 0; i < count; ++i) PrintRow(ListText(control, i));

@@ -48,9 +48,8 @@ std::optional<QString> CyrillicFamily(QString* note) {
   if (cyrillic.isEmpty()) {
     if (note) {
       *note = QStringLiteral(
-          "no installed font has Cyrillic letters, so the window's Bulgarian text cannot be "
-          "shown; install Liberation Serif (Debian package fonts-liberation) and start "
-          "Tarsomel again");
+          "нито един инсталиран шрифт няма кирилица и българският текст на прозореца не може да се "
+          "покаже; инсталирайте Liberation Serif (пакет fonts-liberation) и стартирайте Тарсомел отново");
     }
     return std::nullopt;
   }
@@ -68,8 +67,8 @@ std::optional<QString> CyrillicFamily(QString* note) {
   }
   if (note) {
     *note = QStringLiteral(
-                "the font \"%1\" has no Cyrillic letters; showing the window in \"%2\" instead "
-                "(install fonts-liberation for the intended look)")
+                "шрифтът „%1“ няма кирилица; прозорецът се показва с „%2“ "
+                "(за замисления вид инсталирайте пакета fonts-liberation)")
                 .arg(wanted, chosen);
   }
   return chosen;

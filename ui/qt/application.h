@@ -26,8 +26,8 @@ bool PrepareApplication(QApplication& app);
 // Roman's metric match Liberation Serif), or, where the face found has no
 // Cyrillic letters, the design's fallback face, or another serif face that
 // has them. Empty when no installed face has Cyrillic.
-// `note` receives a sentence for the pupil's teacher when a replacement was
-// taken or none was found.
+// `note` receives a sentence, in Bulgarian, for the pupil's teacher when a
+// replacement was taken or none was found.
 std::optional<QString> CyrillicFamily(QString* note);
 
 }  // namespace ui::qt

@@ -58,6 +58,14 @@ void Annotations::NameRow(HWND list, int row, std::string_view name) {
   if (std::find(annotated_.begin(), annotated_.end(), key) == annotated_.end()) annotated_.push_back(key);
 }
 
+void Annotations::Name(HWND control, std::string_view name) {
+  if (services_ == nullptr) return;
+  std::wstring text = Wide(name);
+  services_->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME, text.data());
+  const std::pair<HWND, int> key(control, CHILDID_SELF);
+  if (std::find(annotated_.begin(), annotated_.end(), key) == annotated_.end()) annotated_.push_back(key);
+}
+
 void Annotations::MakeLive(HWND control) {
   if (services_ == nullptr) return;
   VARIANT polite;
@@ -68,10 +76,6 @@ void Annotations::MakeLive(HWND control) {
   annotated_.emplace_back(control, CHILDID_SELF);
 }
 
-void Annotations::Announce(HWND control) {
-  NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, control, OBJID_CLIENT, CHILDID_SELF);
-}
-
 void Annotations::Forget() {
   if (services_ == nullptr) return;
   MSAAPROPID props[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION, kLiveSettingProperty};
@@ -79,6 +83,19 @@ void Annotations::Forget() {
     services_->ClearHwndProps(control, OBJID_CLIENT, child, props, 3);
   }
   annotated_.clear();
+}
+
+Announcer::Announcer(HWND control, Annotations& spoken) : control_(control), spoken_(spoken) {
+  spoken_.MakeLive(control_);
+}
+
+void Announcer::Say(const Announcement& announcement) {
+  // The words as the control's text and its name: what a screen reader
+  // reads of a live region, with or without the annotation service.
+  const std::string words = announcement.Whole();
+  SetWindowTextW(control_, Wide(words).c_str());
+  spoken_.Name(control_, words);
+  NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, control_, OBJID_CLIENT, CHILDID_SELF);
 }
 
 }  // namespace ui::win32

@@ -36,7 +36,7 @@ void WindowListBox::ShowRow(int16_t i, const std::string& before) {
   SendMessageW(list_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
   SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list_, nullptr, TRUE);
-  Speak(i, IsBlankRow(before));
+  Speak(i, before);
 }
 
 int16_t WindowListBox::ListIndex() const {
@@ -55,31 +55,29 @@ void WindowListBox::ShowAddedRow() {
   const std::wstring row = Wide(List(last));
   // Inserting at the end never sorts, whatever the control's style.
   SendMessageW(list_, LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(row.c_str()));
-  Speak(last, false);
+  Speak(last, {});
 }
 
 void WindowListBox::ShowCleared(const std::vector<std::string>& before) {
   for (size_t i = 0; i < before.size(); ++i) {
-    if (IsBlankRow(before[i])) spoken_.NameRow(list_, static_cast<int>(i), {});
+    if (SpokenRow(before[i]) != before[i]) spoken_.NameRow(list_, static_cast<int>(i), {});
   }
   // Emptying also scrolls the list back to its top, so a list filled anew
   // starts from its first row.
   SendMessageW(list_, LB_RESETCONTENT, 0, 0);
 }
 
-void WindowListBox::Speak(int16_t i, bool was_blank) {
-  if (IsBlankRow(List(i))) {
-    spoken_.NameRow(list_, i, kPlayedRowSpoken);
-  } else if (was_blank) {
+void WindowListBox::Speak(int16_t i, const std::string& before) {
+  const std::string spoken = SpokenRow(List(i));
+  if (spoken != List(i)) {
+    spoken_.NameRow(list_, i, spoken);
+  } else if (SpokenRow(before) != before) {
     spoken_.NameRow(list_, i, {});
   }
 }
 
 void EditMessageText::Show(const std::string& text) { SetWindowTextW(edit_, Wide(text).c_str()); }
 
-void EditMessageText::Say(const Announcement& /*announcement*/) {
-  // A live region is read from the control's own text: the verdict whole.
-  Annotations::Announce(edit_);
-}
+void EditMessageText::Say(const Announcement& announcement) { announcer_.Say(announcement); }
 
 }  // namespace ui::win32

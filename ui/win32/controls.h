@@ -37,20 +37,20 @@ class WindowListBox final : public ShownListBox {
   void ShowCleared(const std::vector<std::string>& before) override;
 
  private:
-  // A played row is read out as such, not as blanks.
-  void Speak(int16_t i, bool was_blank);
+  // A row is read as the design says (a played row as such, a temperature
+  // in words) where that differs from what it shows; `before` was its text.
+  void Speak(int16_t i, const std::string& before);
 
   HWND list_;
   Annotations& spoken_;
 };
 
 // The message box over a read-only multi-line EDIT control. The shared
-// message text keeps the exact string; the control shows it, and each
-// verdict or restart is announced once: the box is a polite live region, the
-// mechanism Windows screen readers follow for a change away from the focus.
+// message text keeps the exact string; the control shows it, and the
+// announcer tells each verdict or restart once.
 class EditMessageText final : public MessageText {
  public:
-  explicit EditMessageText(HWND edit) : edit_(edit) {}
+  EditMessageText(HWND edit, Announcer& announcer) : edit_(edit), announcer_(announcer) {}
 
  protected:
   void Show(const std::string& text) override;
@@ -58,6 +58,7 @@ class EditMessageText final : public MessageText {
 
  private:
   HWND edit_;
+  Announcer& announcer_;
 };
 
 }  // namespace ui::win32

@@ -59,9 +59,9 @@ Tarsomel::Tarsomel(HINSTANCE instance) : label_brush_(CreateSolidBrush(Ref(kLabe
   SizeWindow();
 
   for (size_t i = 0; i < lists_.size(); ++i) visible_[i] = std::make_unique<WindowListBox>(lists_[i], *spoken_);
-  message_ = std::make_unique<EditMessageText>(text_);
+  announcer_ = std::make_unique<Announcer>(announcer_control_, *spoken_);
+  message_ = std::make_unique<EditMessageText>(text_, *announcer_);
   for (Control control : kTabOrder) spoken_->Describe(Focusable(control), SpokenAs(control));
-  spoken_->MakeLive(text_);
   // The tables are loaded and the task is shown when the main window is made.
   main_window_ = std::make_unique<MainWindow>(*visible_[0], *visible_[1], *message_);
   main_window_->Form_Load();
@@ -89,6 +89,8 @@ void Tarsomel::CreateControls() {
   text_ = CreateControl(window_, WS_EX_CLIENTEDGE, L"EDIT", "",
                         WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_LEFT,
                         kText1Id);
+  // Of no size and never placed: it draws nothing and takes no click.
+  announcer_control_ = CreateControl(window_, 0, L"STATIC", "", WS_VISIBLE | SS_NOPREFIX, kAnnouncerId);
   SendMessageW(text_, EM_SETLIMITTEXT, 0, 0);
   for (HWND control : {lists_[0], lists_[1], text_}) {
     SetWindowSubclass(control, ControlProcedure, 1, reinterpret_cast<DWORD_PTR>(this));

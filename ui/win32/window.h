@@ -27,6 +27,7 @@ enum ControlId : int {
   kCommand1Id = 300,
   kText1Id = 400,
   kText1LabelId = 401,  // the message box's unseen label
+  kAnnouncerId = 402,   // tells screen readers each verdict
 };
 
 class Tarsomel {
@@ -69,10 +70,12 @@ class Tarsomel {
   HWND command_ = nullptr;
   HWND text_ = nullptr;
   HWND text_label_ = nullptr;
+  HWND announcer_control_ = nullptr;
   HWND last_focus_ = nullptr;
 
   std::unique_ptr<Annotations> spoken_;
   std::array<std::unique_ptr<WindowListBox>, 2> visible_;
+  std::unique_ptr<Announcer> announcer_;
   std::unique_ptr<EditMessageText> message_;
   std::unique_ptr<MainWindow> main_window_;
 };
