@@ -69,7 +69,7 @@ void CheckPair(const ControlSet& controls) {
   const bool right = found >= 0 && temperatures.List(sel1) == keys_table.List(found);
 
   if (right) {
-    box.SetText("Вярно ");
+    box.SetText(std::string(kRightVerdict));
     Append(box, {names.List(sel0), " температура на топене ", temperatures.List(sel1), kLineBreak});
     // The description is taken at the chosen row, which is the table row:
     // visible names are never moved.

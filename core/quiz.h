@@ -129,6 +129,9 @@ void LoadTables(const ControlSet& controls);
 // Empties the two visible lists and fills them again from the tables.
 void FillLists(const ControlSet& controls);
 
+// How the message box's text starts after a right pair.
+inline constexpr std::string_view kRightVerdict = "Вярно ";
+
 // Judges the pair selected in the two visible lists, writes the verdict into
 // the message box, blanks both chosen rows and clears both selections. The
 // caller makes sure both lists have a selection.

@@ -13,7 +13,7 @@ EM_JS(void, web_listen_list, (int list, int index), {
   element.addEventListener(
       'click', function(event) {
         var row = event.target.closest('[role=option]');
-        if (!row || row.parentElement != = element) return;
+        if (!row || row.parentElement != element) return;
         Module['_tarsomel_row_clicked'](index, Array.prototype.indexOf.call(element.children, row));
       });
   element.addEventListener(
