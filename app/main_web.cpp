@@ -1,18 +1,40 @@
 // SPDX-FileCopyrightText: 2026 Tarsomel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Tarsomel's entry point in a browser: prepares the page and makes the
-// window; the browser's event loop runs it from then on.
+// Tarsomel's entry point in a browser: prepares the page, connects to the
+// learning platform it was opened from, if any, and makes the window; the
+// browser's event loop runs it from then on.
 #include "application.h"
+#include "lms.h"
+#include "rounds.h"
 #include "tarsomel_version.h"
 #include "window.h"
 
 // Lets anyone looking into the page's code tell which version it is.
 [[gnu::used]] static const char kWhat[] = "@(#)Tarsomel " TARSOMEL_VERSION_STRING;
 
+namespace {
+
+ui::web::Tarsomel* window = nullptr;
+
+}  // namespace
+
 int main() {
   ui::web::PreparePage();
+  // The platform first, so that the session starts with the page.
+  static ui::web::LearningPlatform platform;
+  static ui::Rounds rounds;
   // Lives as long as the page: the runtime stays after main returns.
-  static ui::web::Tarsomel window;
+  // Every verdict and restart, once, as a screen reader is told it: a round
+  // for the platform.
+  static ui::web::Tarsomel tarsomel([](const ui::Announcement&) {
+    const std::string& text = window->Controls().Text1(0).Text();
+    if (text.empty()) {
+      rounds.Restart();
+    } else if (const auto finished = rounds.Judged(text, window->Controls().List1(quiz::kNamesList))) {
+      platform.Report(*finished);
+    }
+  });
+  window = &tarsomel;
   return 0;
 }

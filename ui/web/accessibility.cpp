@@ -5,14 +5,16 @@
 
 #include <emscripten/emscripten.h>
 
+// clang-format off
 EM_JS(void, web_say, (int region, const char* first, int first_size, const char* rest, int rest_size), {
   var said = document.createElement('div');
-  [ UTF8ToString(first, first_size), UTF8ToString(rest, rest_size) ].forEach(function(text) {
+  [UTF8ToString(first, first_size), UTF8ToString(rest, rest_size)].forEach(function(text) {
     if (!text) return;
     var part = document.createElement('p');
     part.textContent = text;
     said.appendChild(part);
   });
+  // clang-format on
   Module['tarsomelElements'][region].replaceChildren(said);
 });
 

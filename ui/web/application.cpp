@@ -11,6 +11,7 @@
 // The elements live in one array on the module, by number; text crosses as
 // UTF-8 with its length, so that nothing needs to end in a NUL.
 
+// clang-format off
 EM_JS(void, web_start_elements, (), { Module['tarsomelElements'] = [document.body]; });
 
 EM_JS(int, web_create, (const char* tag, int tag_size, int parent), {
@@ -54,6 +55,7 @@ EM_JS(void, web_listen_fit, (), {
   window.addEventListener('resize', fit);
   fit();
 });
+// clang-format on
 
 namespace ui::web {
 

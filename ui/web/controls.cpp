@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <utility>
 
+// clang-format off
 EM_JS(void, web_detach, (int element), { Module['tarsomelElements'][element].remove(); });
 
 EM_JS(void, web_append, (int parent, int element), {
@@ -42,9 +43,8 @@ EM_JS(void, web_refuse_edits, (int box), {
   // Read-only already refuses these; said again for every way text could
   // come in or go out of the box other than being copied.
   var element = Module['tarsomelElements'][box];
-  [ 'beforeinput', 'paste', 'cut', 'drop', 'dragover', 'compositionstart' ].forEach(function(kind) {
-    element.addEventListener(
-        kind, function(event) { event.preventDefault(); });
+  ['beforeinput', 'paste', 'cut', 'drop', 'compositionstart'].forEach(function(kind) {
+    element.addEventListener(kind, function(event) { event.preventDefault(); });
   });
 });
 
@@ -55,6 +55,7 @@ EM_JS(void, web_show_text, (int box, const char* text, int size), {
   element.setSelectionRange(0, 0);
   element.scrollTop = 0;
 });
+// clang-format on
 
 namespace ui::web {
 

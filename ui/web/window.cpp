@@ -8,31 +8,30 @@
 #include <string>
 
 // The pupil's clicks, taps and keys, handed to the window below.
+// clang-format off
 EM_JS(void, web_listen_list, (int list, int index), {
   var element = Module['tarsomelElements'][list];
-  element.addEventListener(
-      'click', function(event) {
-        var row = event.target.closest('[role=option]');
-        if (!row || row.parentElement != element) return;
-        Module['_tarsomel_row_clicked'](index, Array.prototype.indexOf.call(element.children, row));
-      });
-  element.addEventListener(
-      'keydown', function(event) {
-        if (event.isComposing) return;
-        var key = event.key || "";
-        var size = lengthBytesUTF8(key) + 1;
-        var text = stackAlloc(size);
-        stringToUTF8(key, text, size);
-        if (Module['_tarsomel_list_key'](index, text, event.ctrlKey, event.altKey || event.metaKey)) {
-          event.preventDefault();
-        }
-      });
+  element.addEventListener('click', function(event) {
+    var row = event.target.closest('[role=option]');
+    if (!row || row.parentElement != element) return;
+    Module['_tarsomel_row_clicked'](index, Array.prototype.indexOf.call(element.children, row));
+  });
+  element.addEventListener('keydown', function(event) {
+    if (event.isComposing) return;
+    var key = event.key || "";
+    var size = lengthBytesUTF8(key) + 1;
+    var text = stackAlloc(size);
+    stringToUTF8(key, text, size);
+    if (Module['_tarsomel_list_key'](index, text, event.ctrlKey, event.altKey || event.metaKey)) {
+      event.preventDefault();
+    }
+  });
 });
 
 EM_JS(void, web_listen_command, (int command), {
-  Module['tarsomelElements'][command].addEventListener(
-      'click', function() { Module['_tarsomel_command'](); });
+  Module['tarsomelElements'][command].addEventListener('click', function() { Module['_tarsomel_command'](); });
 });
+// clang-format on
 
 namespace ui::web {
 
