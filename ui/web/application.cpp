@@ -51,7 +51,9 @@ EM_JS(void, web_add_rules, (const char* rules, int size), {
 
 EM_JS(void, web_listen_fit, (), {
   // The page's size changes with a turned phone and with the browser's zoom.
-  var fit = function() { Module['_tarsomel_fit'](window.innerWidth, window.innerHeight); };
+  // The root's client size is the layout viewport's, without scroll bars.
+  var root = document.documentElement;
+  var fit = function() { Module['_tarsomel_fit'](root.clientWidth, root.clientHeight); };
   window.addEventListener('resize', fit);
   fit();
 });
@@ -109,7 +111,7 @@ std::string Rules() {
   r += "body{margin:0;background:" + window + ";font-family:" + FontFamily() +
        ";font-size:" + std::to_string(kFontPoints) +
        "pt;display:flex;align-items:center;justify-content:center;min-height:100vh;" + "overflow-x:hidden}\n";
-  r += ".t-frame{position:relative;flex:none}\n";
+  r += ".t-frame{position:relative;flex:none;overflow:hidden}\n";
   r += ".t-client{position:absolute;left:0;top:0;transform-origin:0 0;background:" + window + "}\n";
   r += ".t-client>*{position:absolute;box-sizing:border-box;margin:0;font:inherit;color:#000}\n";
   // Seen by assistive technology only.
