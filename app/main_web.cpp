@@ -4,6 +4,8 @@
 // Tarsomel's entry point in a browser: prepares the page, connects to the
 // learning platform it was opened from, if any, and makes the window; the
 // browser's event loop runs it from then on.
+#include <emscripten/emscripten.h>
+
 #include "application.h"
 #include "lms.h"
 #include "rounds.h"
@@ -12,6 +14,14 @@
 
 // Lets anyone looking into the page's code tell which version it is.
 [[gnu::used]] static const char kWhat[] = "@(#)Tarsomel " TARSOMEL_VERSION_STRING;
+
+// The one-file page carries its WebAssembly as base64 text, which the
+// runtime keeps in a variable; once compiled it is needed no more.
+// clang-format off
+EM_JS(void, web_forget_binary, (), {
+  if (typeof wasmBinaryFile == "string" && wasmBinaryFile.startsWith("data:")) wasmBinaryFile = "";
+});
+// clang-format on
 
 namespace {
 
@@ -36,5 +46,6 @@ int main() {
     }
   });
   window = &tarsomel;
+  web_forget_binary();
   return 0;
 }
