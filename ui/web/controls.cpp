@@ -48,12 +48,12 @@ EM_JS(void, web_refuse_edits, (int box), {
   });
 });
 
-EM_JS(void, web_show_text, (int box, const char* text, int size), {
+EM_JS(void, web_show_text, (int box, const char* text, int size, int scrolled), {
   var element = Module['tarsomelElements'][box];
   element.value = UTF8ToString(text, size);
   // Setting the value leaves the caret, and the view, at its end.
   element.setSelectionRange(0, 0);
-  element.scrollTop = 0;
+  if (scrolled) element.scrollTop = 0;
 });
 // clang-format on
 
@@ -164,7 +164,9 @@ void WebListBox::ShowCleared(const std::vector<std::string>& before) {
   Mark(-1);
   for (size_t i = 0; i < before.size() && i < rows_.size(); ++i) web_detach(rows_[i].row);
   // A list filled anew starts from its top, whatever was scrolled before.
-  web_scroll_top(list_);
+  // An empty list has nothing scrolled, and setting the offset would make
+  // the browser lay out the page at once, in the middle of building it.
+  if (!before.empty()) web_scroll_top(list_);
   Select(-1);
 }
 
@@ -185,7 +187,9 @@ void WebTextBox::Show(const std::string& text) {
     if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
     shown += text[i];
   }
-  web_show_text(box_, shown.data(), static_cast<int>(shown.size()));
+  // The first text is shown in a box never scrolled.
+  web_show_text(box_, shown.data(), static_cast<int>(shown.size()), shown_ ? 1 : 0);
+  shown_ = true;
 }
 
 void WebTextBox::Say(const Announcement& announcement) {

@@ -83,6 +83,7 @@ class WebTextBox final : public MessageText {
 
  private:
   Element box_;
+  bool shown_ = false;  // a text was shown before
   Announcer& announcer_;
   std::function<void(const Announcement&)> said_;
 };
