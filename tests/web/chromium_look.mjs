@@ -118,6 +118,21 @@ await run('web.chromium_look', async (onClose) => {
   await page.keyboard.press('Tab');
   seenColours = await colours(page, design.colourPoints);
   equal(seenColours.names_edge, c.focus, 'the names\' focus mark');
+  // The focus mark on a row: Ctrl+Down twice marks the second row alone.
+  await page.keyboard.press('Control+ArrowDown');
+  await page.keyboard.press('Control+ArrowDown');
+  const row = await page.evaluate(() => {
+    const client = document.querySelector('.t-client').getBoundingClientRect();
+    const r = document.querySelectorAll('#t-names > [role=option]')[1].getBoundingClientRect();
+    return { x: r.left - client.left, y: r.top - client.top, width: r.width, height: r.height };
+  });
+  const edge = [];
+  for (let x = 2; x < row.width - 2; ++x) edge.push({ name: `top${x}`, x: Math.round(row.x + x), y: Math.round(row.y) });
+  const marked = Object.values(await colours(page, edge)).filter((rgb) => JSON.stringify(rgb) === JSON.stringify(c.focus)).length;
+  check(marked >= row.width / 4, `the marked row's dotted outline in the focus colour (${marked} of ${edge.length} pixels)`);
+  const unmarked = Object.values(await colours(page, edge.map((p) => ({ ...p, y: Math.round(p.y + row.height) }))))
+    .filter((rgb) => JSON.stringify(rgb) === JSON.stringify(c.focus)).length;
+  check(unmarked < row.width / 4, `no outline along the next row's top: ${unmarked}`);
   check(JSON.stringify(seenColours.text_edge) !== JSON.stringify(c.focus), 'no focus mark on the box without the focus');
   await page.keyboard.press('Tab');
   equal((await colours(page, design.colourPoints)).temperatures_edge, c.focus, 'the temperatures\' focus mark');

@@ -59,6 +59,17 @@ EM_JS(void, web_show_text, (int box, const char* text, int size, int scrolled), 
 
 namespace ui::web {
 
+namespace {
+
+// The class of the row with the focus mark, which the style rules draw.
+constexpr std::string_view kMarkClass = "t-mark";
+
+void SetFlag(Element element, std::string_view name, bool on) {
+  web_set_flag(element, name.data(), static_cast<int>(name.size()), on ? 1 : 0);
+}
+
+}  // namespace
+
 std::optional<KeyPress> ListKeyOf(std::string_view key, bool control, bool other) {
   if (other) return std::nullopt;
   static constexpr std::pair<std::string_view, ListKey> kNamed[] = {
@@ -98,7 +109,7 @@ bool WebListBox::Select(int16_t selected) {
 
 void WebListBox::Mark(int16_t mark) {
   if (state_.mark >= 0 && static_cast<size_t>(state_.mark) < rows_.size()) {
-    web_set_flag(rows_[static_cast<size_t>(state_.mark)].row, "t-mark", 5, 0);
+    SetFlag(rows_[static_cast<size_t>(state_.mark)].row, kMarkClass, false);
   }
   state_.mark = mark;
   if (mark < 0) {
@@ -106,7 +117,7 @@ void WebListBox::Mark(int16_t mark) {
     return;
   }
   const Element row = rows_[static_cast<size_t>(mark)].row;
-  web_set_flag(row, "t-mark", 5, 1);
+  SetFlag(row, kMarkClass, true);
   SetAttribute(list_, "aria-activedescendant", id_ + "-" + std::to_string(mark));
   web_scroll_to(list_, row);
 }
