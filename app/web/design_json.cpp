@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Prints, as JSON, what the page's own files take from the main window's
-// design: the caption (the page's title), the window's colour (the installed
-// app's background and theme) and what a screen reader calls the program.
+// design: the caption (the page's title) and the window's colour (the
+// installed app's background and theme).
 // Run under node when the page is finished.
 #include <cstdio>
 #include <string>
@@ -39,8 +39,7 @@ std::string Hex(const ui::Rgb& c) {
 }  // namespace
 
 int main() {
-  std::printf("{\"caption\": %s, \"program\": %s, \"windowColour\": %s, \"labelColour\": %s}\n",
-              Quoted(ui::WindowCaption()).c_str(), Quoted(ui::kLabelCaptions[0]).c_str(),
-              Hex(ui::kWindowColour).c_str(), Hex(ui::kLabelColour).c_str());
+  std::printf("{\"caption\": %s, \"windowColour\": %s}\n", Quoted(ui::WindowCaption()).c_str(),
+              Hex(ui::kWindowColour).c_str());
   return 0;
 }
