@@ -76,6 +76,14 @@ start_accessibility() {
     org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled variant:boolean:true
 }
 
+# window_manager: a window manager on the display (openbox), for what a
+# pupil does with the window itself: minimise, restore, switch to another.
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+window_manager() {
+  spawn "$workdir/openbox.log" openbox --sm-disable
+  wait_for 20 "openbox did not start (Debian package openbox)" wm_running
+}
+
 # launch CMD...: starts the program under test; `launched` is its pid.
 launch() {
   spawn "$workdir/program.log" "$@"

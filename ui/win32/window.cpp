@@ -92,7 +92,7 @@ void Tarsomel::CreateControls() {
   // Of no size and never placed: it draws nothing and takes no click.
   announcer_control_ = CreateControl(window_, 0, L"STATIC", "", WS_VISIBLE | SS_NOPREFIX, kAnnouncerId);
   SendMessageW(text_, EM_SETLIMITTEXT, 0, 0);
-  for (HWND control : {lists_[0], lists_[1], text_}) {
+  for (HWND control : {lists_[0], lists_[1], text_, command_}) {
     SetWindowSubclass(control, ControlProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
   }
 }
@@ -127,8 +127,14 @@ void Tarsomel::SizeWindow() {
 void Tarsomel::Show(int show_command) {
   ShowWindow(window_, show_command);
   UpdateWindow(window_);
-  last_focus_ = Focusable(kTabOrder.front());
-  SetFocus(last_focus_);
+  SetFocus(Focusable(kTabOrder.front()));
+}
+
+void Tarsomel::GiveFocusBack() {
+  // A minimised window's controls cannot take the focus; the restore that
+  // follows gives it back.
+  if (IsIconic(window_)) return;
+  SetFocus(last_focus_ != nullptr ? last_focus_ : Focusable(kTabOrder.front()));
 }
 
 HWND Tarsomel::Focusable(Control control) const {
@@ -203,15 +209,15 @@ LRESULT Tarsomel::Handle(UINT message, WPARAM w, LPARAM l) {
                    suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
       return 0;
     }
+    // A top-level window that is not a dialog keeps its focused control
+    // itself: left to DefWindowProc, the focus stays on the window after a
+    // minimise and restore, and keys reach no control.
     case WM_ACTIVATE:
-      // The focus goes back where it was when the window is active again.
-      if (LOWORD(w) == WA_INACTIVE) {
-        const HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(window_, focus)) last_focus_ = focus;
-      }
-      break;
+      if (LOWORD(w) == WA_INACTIVE || HIWORD(w) != 0) break;  // going, or active while minimised
+      GiveFocusBack();
+      return 0;
     case WM_SETFOCUS:
-      if (last_focus_ != nullptr) SetFocus(last_focus_);
+      GiveFocusBack();
       return 0;
     case WM_DESTROY:
       if (spoken_) spoken_->Forget();
@@ -262,10 +268,14 @@ LRESULT CALLBACK Tarsomel::ControlProcedure(HWND control, UINT message, WPARAM w
   switch (message) {
     case WM_CHAR:
       // Space in a list would jump to a played row, which shows blanks.
-      if (w == L' ' && control != self->text_) return 0;
+      if (w == L' ' && (control == self->lists_[0] || control == self->lists_[1])) return 0;
       break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {
+      // Followed all the time, not only when the window is left: by then a
+      // minimise may already have taken the focus from the control.
+      if (message == WM_SETFOCUS) self->last_focus_ = control;
+      if (control == self->command_) break;  // the button draws its own focus mark
       const LRESULT result = DefSubclassProc(control, message, w, l);
       RedrawWindow(control, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
       return result;
@@ -274,7 +284,7 @@ LRESULT CALLBACK Tarsomel::ControlProcedure(HWND control, UINT message, WPARAM w
       // The focus mark of lists and message box: their edge in the focus
       // colour, as the button's.
       const LRESULT result = DefSubclassProc(control, message, w, l);
-      if (GetFocus() == control) {
+      if (GetFocus() == control && control != self->command_) {
         RECT rect;
         GetWindowRect(control, &rect);
         OffsetRect(&rect, -rect.left, -rect.top);

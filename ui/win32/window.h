@@ -50,7 +50,7 @@ class Tarsomel {
   bool PreTranslate(const MSG& message);
 
  private:
-  // The lists' and the message box's own procedure, subclassed.
+  // The controls' own procedure, subclassed.
   static LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR self);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
   void CreateControls();
@@ -59,6 +59,8 @@ class Tarsomel {
   void OnCommand(int id, int code);
   void DrawCommand(const DRAWITEMSTRUCT& item) const;
   HWND Focusable(Control control) const;
+  // To the control that had the focus last, or the first of the tab order.
+  void GiveFocusBack();
 
   HWND window_ = nullptr;
   UINT dpi_ = 96;
@@ -71,7 +73,7 @@ class Tarsomel {
   HWND text_ = nullptr;
   HWND text_label_ = nullptr;
   HWND announcer_control_ = nullptr;
-  HWND last_focus_ = nullptr;
+  HWND last_focus_ = nullptr;  // the control that had the focus last
 
   std::unique_ptr<Annotations> spoken_;
   std::array<std::unique_ptr<WindowListBox>, 2> visible_;
