@@ -5,6 +5,13 @@
 ; HOMEPAGE, EXE, ICON, LICENSE and OUTFILE as defines (packaging/windows).
 ; It installs one file, tarsomel.exe, with a Start-menu entry for every user
 ; and an uninstaller that removes all of it. /S runs either silently.
+;
+; Neither works around a running Tarsomel: Windows keeps a running program's
+; file from being replaced or deleted, and an install or uninstall that went
+; on would leave the old program under the new version, or a program with no
+; uninstall entry. Both look first, and change nothing while it runs: asked,
+; the teacher can close it and try again, or cancel; run silently, they exit
+; with status 32 (ERROR_SHARING_VIOLATION, "the file is in use").
 
 Unicode true
 ; The program is 64-bit only, so the installer is too: it then sees the real
@@ -16,6 +23,7 @@ RequestExecutionLevel admin
 
 !define MENU_NAME "Тарсомел"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarsomel"
+!define IN_USE_STATUS 32
 
 Name "${MENU_NAME}"
 Caption "${MENU_NAME} ${VERSION}"
@@ -25,6 +33,7 @@ BrandingText "${MENU_NAME} ${VERSION}"
 
 !include MUI2.nsh
 !include FileFunc.nsh
+!include LogicLib.nsh
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -58,9 +67,47 @@ Function un.onInit
   SetShellVarContext all
 FunctionEnd
 
+; Goes on once the installed tarsomel.exe is not running. A running program
+; is found by its file, which cannot then be opened for writing: a copy run
+; from anywhere else (the portable zip) is no obstacle. Asks to close it and
+; try again, or quits with IN_USE_STATUS having changed nothing; silently,
+; quits at once.
+!macro WaitWhileRunning MESSAGE
+  ${Do}
+    ${IfNot} ${FileExists} "$INSTDIR\tarsomel.exe"
+      ${Break}
+    ${EndIf}
+    ClearErrors
+    FileOpen $0 "$INSTDIR\tarsomel.exe" a
+    ${IfNot} ${Errors}
+      FileClose $0
+      ${Break}
+    ${EndIf}
+    ${IfNot} ${Cmd} `MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${MESSAGE}" /SD IDCANCEL IDRETRY`
+      SetErrorLevel ${IN_USE_STATUS}
+      Quit
+    ${EndIf}
+  ${Loop}
+!macroend
+
+!define RUNNING "Тарсомел е отворен на този компютър, може би от друг потребител."
+!define CLOSE_IT "Затворете всеки прозорец на Тарсомел и опитайте отново."
+!define NOT_REPLACED "Докато работи, той не може да бъде заменен. Ако се откажете, нищо няма да бъде променено."
+!define IN_PLACE "Програмата за премахване не може да изтрие сама себе си, пусната с _?= от папката на Тарсомел. \
+Пуснете я така, както казва редът QuietUninstallString в записа за премахване. Нищо не е променено."
+!define NOT_REMOVED "Докато работи, той не може да бъде премахнат. Ако се откажете, нищо няма да бъде премахнато."
+
 Section "Tarsomel"
+  !insertmacro WaitWhileRunning "${RUNNING}$\r$\n$\r$\n${NOT_REPLACED}$\r$\n$\r$\n${CLOSE_IT}"
   SetOutPath "$INSTDIR"
+  ; Should it have been started since, the program is the first file written:
+  ; nothing else has changed yet.
+  ClearErrors
   File "/oname=tarsomel.exe" "${EXE}"
+  ${If} ${Errors}
+    SetErrorLevel ${IN_USE_STATUS}
+    Quit
+  ${EndIf}
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\${MENU_NAME}.lnk" "$INSTDIR\tarsomel.exe" "" "$INSTDIR\tarsomel.exe" 0 \
     SW_SHOWNORMAL "" "Тест за температурите на топене на химичните елементи"
@@ -72,7 +119,13 @@ Section "Tarsomel"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\tarsomel.exe,0"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+  ; uninstall.exe /S hands the work to a copy of itself in the temporary
+  ; folder, which it does not wait for: its status is always 0. This runs
+  ; such a copy with _?= (the folder to remove) and waits, so that the caller
+  ; gets the uninstall's own status.
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" \
+    '"$SYSDIR\cmd.exe" /d /c copy /y "$INSTDIR\uninstall.exe" "%TEMP%\tarsomel-uninstall.exe" >nul && \
+"%TEMP%\tarsomel-uninstall.exe" /S _?=$INSTDIR'
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
@@ -80,10 +133,34 @@ Section "Tarsomel"
 SectionEnd
 
 Section "Uninstall"
-  Delete "$SMPROGRAMS\${MENU_NAME}.lnk"
+  ; Run in place (with _?=, not from a copy) it could not delete its own file,
+  ; which Windows keeps while it runs: refused before anything changes.
+  GetFullPathName $1 "$INSTDIR\uninstall.exe"
+  ${If} $1 == $EXEPATH
+    MessageBox MB_OK|MB_ICONSTOP "${IN_PLACE}" /SD IDOK
+    SetErrorLevel 2
+    Quit
+  ${EndIf}
+  !insertmacro WaitWhileRunning "${RUNNING}$\r$\n$\r$\n${NOT_REMOVED}$\r$\n$\r$\n${CLOSE_IT}"
+  ; The program first: should it have been started since, nothing else has
+  ; changed yet.
   Delete "$INSTDIR\tarsomel.exe"
+  ${If} ${FileExists} "$INSTDIR\tarsomel.exe"
+    SetErrorLevel ${IN_USE_STATUS}
+    Quit
+  ${EndIf}
   Delete "$INSTDIR\uninstall.exe"
+  Delete "$SMPROGRAMS\${MENU_NAME}.lnk"
   ; Only when empty: never take files the program did not put there.
   RMDir "$INSTDIR"
+  ; The uninstall entry is the way to finish the job: it stays while any file
+  ; of the program does.
+  ${If} ${FileExists} "$INSTDIR\uninstall.exe"
+    SetErrorLevel 2
+    Quit
+  ${EndIf}
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  ; The copy this runs from, in the temporary folder, goes when Windows next
+  ; starts.
+  Delete /REBOOTOK "$EXEPATH"
 SectionEnd

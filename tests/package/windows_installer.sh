@@ -9,31 +9,16 @@
 # Usage: installer.sh WIN64-BUILD VERSION [SETUP]   (SETUP: another installer
 # to check in place of the built one)
 source "$(dirname "$0")/../win32/wine.sh"
+source "$(dirname "$0")/windows_packaging.sh"
 build=$1 version=$2
 setup=${3:-$build/packages/tarsomel-$version-setup.exe}
 exe="$build/app/tarsomel.exe"
 [ -f "$setup" ] || fail "no $setup: build the win64 preset's target 'packages' first"
 [ -f "$exe" ] || fail "no $exe: build the win64 preset first"
 
-key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarsomel'
-dir="$WINEPREFIX/drive_c/Program Files/Tarsomel"
-link="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Тарсомел.lnk"
 passed=0
 pass() { echo "ok: $*"; passed=$((passed + 1)); }
-
-# What the prefix holds outside Wine's own system folder and the temporary
-# folders, so the uninstall can be shown to leave nothing.
-user_files() {
-  (cd "$WINEPREFIX/drive_c" && find "Program Files" "Program Files (x86)" ProgramData users -path '*/Temp' -prune -o -print | sort)
-}
-# The uninstall entry as "name=value" lines (a .reg export is UTF-16).
-entry() {
-  rm -f "$WINEPREFIX/drive_c/entry.reg"
-  wine_run 60 reg export "$key" 'C:\entry.reg' /reg:64 >/dev/null 2>&1 || return 1
-  iconv -f UTF-16 -t UTF-8 "$WINEPREFIX/drive_c/entry.reg" | tr -d '\r' | grep '^"'
-}
 has_value() { entry | grep -q "^\"$1\"="; }
-key_absent() { ! wine_run 60 reg query "$key" /reg:64 >/dev/null 2>&1; }
 
 wine_prefix
 user_files >"$workdir/before"
@@ -65,7 +50,9 @@ expect Publisher '"Tarsomel developers"'
 expect DisplayIcon "\"$at\\\\tarsomel.exe,0\""
 expect InstallLocation "\"$at\""
 expect UninstallString "\"\\\"$at\\\\uninstall.exe\\\"\""
-expect QuietUninstallString "\"\\\"$at\\\\uninstall.exe\\\" /S\""
+quiet='"C:\windows\system32\cmd.exe" /d /c copy /y "C:\Program Files\Tarsomel\uninstall.exe" '
+quiet+='"%TEMP%\tarsomel-uninstall.exe" >nul && "%TEMP%\tarsomel-uninstall.exe" /S _?=C:\Program Files\Tarsomel'
+[ "$(value QuietUninstallString)" = "$quiet" ] || fail "uninstall entry: QuietUninstallString is $(value QuietUninstallString)"
 expect NoModify dword:00000001
 expect NoRepair dword:00000001
 size=$(sed -n 's/^"EstimatedSize"=dword:\(.*\)$/\1/p' "$workdir/entry")
@@ -82,16 +69,13 @@ wine_run 60 taskkill /IM tarsomel.exe >/dev/null 2>&1 || fail "taskkill could no
 wait_for 30 "the installed program did not close its window when asked" no_window
 pass "the installed program opens its window and closes when asked"
 
-# The uninstaller as the entry gives it. It copies itself to a temporary
-# folder and runs from there, so wait on what it removes.
-quiet=$(sed -n 's/^"QuietUninstallString"="\(.*\)"$/\1/p' "$workdir/entry" | sed 's/\\\\/\\/g; s/\\"/"/g')
-uninstaller=${quiet#\"}
-uninstaller=${uninstaller%%\"*}
-arguments=${quiet##*\" }
-wine_run 120 "$uninstaller" $arguments || fail "the uninstaller exited with status $?"
-wait_for 120 "the uninstaller left Program Files\\Tarsomel: $(ls "$dir" 2>&1)" test ! -e "$dir"
-wait_for 60 "the uninstaller left the Start-menu entry" test ! -e "$link"
-wait_for 60 "the uninstaller left the uninstall entry" key_absent
+# The uninstaller as the entry's quiet command gives it, from a script: it
+# waits for the uninstall, whose status it ends with.
+status=$(script "$(value QuietUninstallString)")
+[ "$status" = 0 ] || fail "the uninstaller exited with status $status: $(cat "$workdir/script.log")"
+[ ! -e "$dir" ] || fail "the uninstaller left Program Files\\Tarsomel: $(ls "$dir" 2>&1)"
+[ ! -e "$link" ] || fail "the uninstaller left the Start-menu entry"
+key_absent || fail "the uninstaller left the uninstall entry"
 user_files >"$workdir/after"
 diff -u "$workdir/before" "$workdir/after" || fail "the uninstall left files behind (above)"
 pass "silent uninstall removed the program, its folder, Start-menu entry and uninstall entry, and nothing else is left"

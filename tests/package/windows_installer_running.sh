@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tarsomel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The Windows installer and uninstaller, silent, while the installed program
+# runs, in a private Wine prefix: each refuses with exit status 32 and
+# changes nothing (the program's files, the Start-menu shortcut and the
+# uninstall entry stay exactly as they were, written by no one); once the
+# program is closed both succeed. A copy of the program running from
+# another folder (the portable zip) does not keep either from its work.
+# Usage: windows_installer_running.sh WIN64-BUILD VERSION
+source "$(dirname "$0")/../win32/wine.sh"
+source "$(dirname "$0")/windows_packaging.sh"
+build=$1 version=$2
+setup=$build/packages/tarsomel-$version-setup.exe
+exe="$build/app/tarsomel.exe"
+[ -f "$setup" ] || fail "no $setup: build the win64 preset's target 'packages' first"
+[ -f "$exe" ] || fail "no $exe: build the win64 preset first"
+
+in_use=32
+passed=0
+pass() { echo "ok: $*"; passed=$((passed + 1)); }
+
+# What an install or uninstall could change: every file and folder it puts
+# in place with its size, contents and change time (which any write, even of
+# the same bytes, moves on), and the uninstall entry.
+state() {
+  local path
+  for path in "$dir" "$dir"/* "$link"; do
+    [ -e "$path" ] || continue
+    if [ -f "$path" ]; then
+      echo "$(stat -c '%n %s %z' "$path") $(sha256sum <"$path" | cut -c1-16)"
+    else
+      stat -c '%n %z' "$path"
+    fi
+  done
+  entry || echo "no uninstall entry"
+}
+# run_status CMD...: runs a Windows program to its end and prints its exit status.
+run_status() {
+  local status=0
+  wine_run 240 "$@" >>"$workdir/runs.log" 2>&1 || status=$?
+  echo "$status"
+}
+quiet_uninstall() { script "$(value QuietUninstallString)"; }
+
+wine_prefix
+user_files >"$workdir/before"
+[ "$(run_status "$setup" /S)" = 0 ] || fail "the first install failed: $(cat "$workdir/runs.log")"
+[ -f "$dir/tarsomel.exe" ] || fail "the first install put no tarsomel.exe in place"
+# As if an earlier version were installed: an install that wrote the entry
+# would leave its own version there.
+wine_run 60 reg add "$key" /v DisplayVersion /t REG_SZ /d 0.99 /f /reg:64 >/dev/null 2>&1 ||
+  fail "cannot set the installed version"
+launch "$wine" 'C:\Program Files\Tarsomel\tarsomel.exe'
+window_of >/dev/null
+state >"$workdir/installed"
+grep -q '^"DisplayVersion"="0.99"$' "$workdir/installed" || fail "the entry does not say 0.99: $(cat "$workdir/installed")"
+
+status=$(run_status "$setup" /S)
+[ "$status" = "$in_use" ] || fail "the installer over the running program exited with $status, not $in_use"
+state >"$workdir/now"
+diff -u "$workdir/installed" "$workdir/now" || fail "the refused install changed the above"
+pass "silent install over the running program: status $in_use, nothing changed"
+
+status=$(quiet_uninstall)
+[ "$status" = "$in_use" ] || fail "the quiet uninstall of the running program exited with $status, not $in_use"
+state >"$workdir/now"
+diff -u "$workdir/installed" "$workdir/now" || fail "the refused uninstall changed the above"
+pass "silent uninstall as the uninstall entry gives it, of the running program: status $in_use, nothing changed"
+
+# The interactive command with /S goes on in a copy of the uninstaller that
+# it does not wait for: its status is not the uninstall's. It still refuses.
+[ "$(run_status "$dir/uninstall.exe" /S)" = 0 ] || fail "uninstall.exe /S did not start its copy"
+# The copy runs as ~nsuN.tmp\Un.exe (Au_.exe in older NSIS); it is there
+# once uninstall.exe has ended, as Wine's CreateProcess returns only when
+# the new process has started.
+copy_ended() {
+  local pid
+  for pid in $(pgrep -f '~nsu.*\.tmp\\(Un|Au_)'); do
+    grep -qzxF "WINEPREFIX=$WINEPREFIX" "/proc/$pid/environ" 2>/dev/null && return 1
+  done
+  return 0
+}
+wait_for 120 "the uninstaller's copy did not end" copy_ended
+state >"$workdir/now"
+diff -u "$workdir/installed" "$workdir/now" || fail "the refused uninstall (uninstall.exe /S) changed the above"
+pass "uninstall.exe /S of the running program: nothing changed"
+
+wine_run 60 taskkill /IM tarsomel.exe >/dev/null 2>&1 || fail "taskkill could not ask the program to close"
+wait_for 30 "the installed program did not end when asked" gone "$launched"
+
+# Run in place, the uninstaller could not delete its own file: refused.
+status=$(script '"C:\Program Files\Tarsomel\uninstall.exe" /S _?=C:\Program Files\Tarsomel')
+[ "$status" = 2 ] || fail "the uninstaller run in place exited with $status, not 2"
+state >"$workdir/now"
+diff -u "$workdir/installed" "$workdir/now" || fail "the uninstaller run in place changed the above"
+pass "uninstall.exe run in place (_?=): status 2, nothing changed"
+
+# Closed, the program can be replaced and removed; a copy run from another
+# folder is no obstacle.
+mkdir -p "$drive/portable"
+cp "$exe" "$drive/portable/tarsomel.exe"
+launch "$wine" 'C:\portable\tarsomel.exe'
+window_of >/dev/null
+status=$(run_status "$setup" /S)
+[ "$status" = 0 ] || fail "the install with the program closed exited with $status"
+[ "$(value DisplayVersion)" = "$version" ] || fail "the install did not write its version: $(value DisplayVersion)"
+state >"$workdir/now"
+written=$(grep '/tarsomel.exe ' "$workdir/now" || true)
+[ -n "$written" ] && [ "$written" != "$(grep '/tarsomel.exe ' "$workdir/installed")" ] ||
+  fail "the install did not write tarsomel.exe anew"
+cmp -s "$exe" "$dir/tarsomel.exe" || fail "the installed tarsomel.exe differs from the built one"
+pass "silent install with the program closed and a portable copy running: status 0, the new version in place"
+
+status=$(quiet_uninstall)
+[ "$status" = 0 ] || fail "the quiet uninstall with the program closed exited with $status"
+[ ! -e "$dir" ] || fail "the uninstall left Program Files\\Tarsomel: $(ls "$dir")"
+[ ! -e "$link" ] || fail "the uninstall left the Start-menu entry"
+key_absent || fail "the uninstall left the uninstall entry"
+user_files >"$workdir/after"
+diff -u "$workdir/before" "$workdir/after" || fail "the uninstall left files behind (above)"
+pass "silent uninstall with the program closed and a portable copy running: status 0, nothing left"
+echo "$passed passed, 0 failed"
