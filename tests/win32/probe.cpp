@@ -8,12 +8,15 @@
 // controls have, and the live-region events the message box raises.
 // It also says what the shared list keys would do in a list as it is now.
 // Usage: probe COMMAND [ARGUMENTS]; prints one answer and exits 0, or says
-// why not and exits 1 (2 for a bad command line).
+// why not and exits 1 (2 for a bad command line). `probe serve` takes one
+// command a line from standard input and ends each answer with a line
+// "= STATUS", so that a long test asks cheaply, as often as it likes.
 #include <windows.h>
 
 #include <fcntl.h>
 #include <io.h>
 #include <oleacc.h>
+#include <psapi.h>
 #include <shellscalingapi.h>
 
 #include <algorithm>
@@ -22,9 +25,11 @@
 #include <cstdlib>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "controls.h"
 #include "design.h"
+#include "game_model.h"
 #include "list_keys.h"
 #include "main_window.h"
 #include "window.h"
@@ -38,9 +43,24 @@ int Fail(const char* why) {
   return 1;
 }
 
-void PrintHex(const std::string& text) {
-  for (unsigned char c : text) std::printf("%02x", c);
-  std::printf("\n");
+std::string Hex(const std::string& text) {
+  std::string hex;
+  for (unsigned char c : text) {
+    constexpr char kDigits[] = "0123456789abcdef";
+    hex += kDigits[c >> 4];
+    hex += kDigits[c & 15];
+  }
+  return hex;
+}
+
+void PrintHex(const std::string& text) { std::printf("%s\n", Hex(text).c_str()); }
+
+std::string Unhex(const std::wstring& hex) {
+  std::string text;
+  for (size_t i = 0; i + 1 < hex.size(); i += 2) {
+    text += static_cast<char>(std::wcstol(hex.substr(i, 2).c_str(), nullptr, 16));
+  }
+  return text;
 }
 
 // A row of a list, in brackets so that blanks show.
@@ -67,6 +87,12 @@ int DpiOf(HWND window) {
 
 HWND Control(HWND window, const wchar_t* which) {
   const std::wstring name = which;
+  if (name == L"focus") {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+  }
   int id = -1;
   if (name == L"names") id = ui::win32::kList1Id;
   if (name == L"temperatures") id = ui::win32::kList1Id + 1;
@@ -297,6 +323,25 @@ int Watch(HWND window, int seconds) {
   return 0;
 }
 
+// Puts text (UTF-8 in hex) on the clipboard, for a paste.
+int SetClipboard(const std::string& utf8) {
+  const std::wstring text = ui::win32::Wide(utf8);
+  HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  if (data == nullptr) return Fail("no memory for the clipboard");
+  auto* copy = static_cast<wchar_t*>(GlobalLock(data));
+  std::copy(text.c_str(), text.c_str() + text.size() + 1, copy);
+  GlobalUnlock(data);
+  if (!OpenClipboard(nullptr)) {
+    GlobalFree(data);
+    return Fail("cannot open the clipboard");
+  }
+  EmptyClipboard();
+  const bool set = SetClipboardData(CF_UNICODETEXT, data) != nullptr;
+  CloseClipboard();
+  if (!set) GlobalFree(data);
+  return set ? 0 : Fail("cannot set the clipboard");
+}
+
 int Clipboard() {
   if (!OpenClipboard(nullptr)) return Fail("cannot open the clipboard");
   HANDLE data = GetClipboardData(CF_UNICODETEXT);
@@ -313,10 +358,129 @@ int Clipboard() {
   return 0;
 }
 
+// The program's process, opened once: a storm test asks after every event.
+HANDLE Process(HWND window) {
+  static DWORD id = 0;
+  static HANDLE process = nullptr;
+  DWORD now = 0;
+  GetWindowThreadProcessId(window, &now);
+  if (now != id) {
+    if (process != nullptr) CloseHandle(process);
+    id = now;
+    process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | SYNCHRONIZE, FALSE, id);
+  }
+  return process;
+}
+
+// What a storm test compares after an event, as JSON members: the rows of
+// both lists (UTF-8 in hex), which a verdict or a restart changes along with
+// the message box, and the rest: selections, the message box's text (UTF-8
+// in hex) and the control with the focus.
+std::string Rows(HWND window) {
+  std::string json;
+  for (const wchar_t* list : {L"names", L"temperatures"}) {
+    const HWND control = Control(window, list);
+    const LRESULT count = SendMessageW(control, LB_GETCOUNT, 0, 0);
+    json += "\"" + ui::win32::Utf8(list) + "\": [";
+    for (int i = 0; i < count; ++i) json += (i ? ",\"" : "\"") + Hex(ui::win32::Utf8(ListText(control, i))) + "\"";
+    json += "], ";
+  }
+  return json;
+}
+
+std::string Rest(HWND window) {
+  std::string json;
+  for (const wchar_t* list : {L"names", L"temperatures"}) {
+    json += "\"" + ui::win32::Utf8(list) + "_selected\": " +
+            std::to_string(static_cast<int>(SendMessageW(Control(window, list), LB_GETCURSEL, 0, 0))) + ", ";
+  }
+  json += "\"text\": \"" + Hex(ui::win32::Utf8(WindowText(GetDlgItem(window, ui::win32::kText1Id)))) + "\", ";
+  const HWND focus = Control(window, L"focus");
+  return json + "\"focus\": \"" +
+         (focus == nullptr  ? "none"
+          : focus == window ? "window"
+                            : NameOf(GetDlgCtrlID(focus))) +
+         "\"";
+}
+
+// The state once it holds still while the rows are read, so that the effect
+// of input sent just before is in, on one line.
+int Settled(HWND window) {
+  std::string rest = Rest(window);
+  for (int reads = 0;; ++reads) {
+    const std::string rows = Rows(window);
+    const std::string again = Rest(window);
+    if (again == rest) {
+      std::printf("{%s%s}\n", rows.c_str(), rest.c_str());
+      return 0;
+    }
+    if (reads == 100) return Fail("the window never comes to rest");
+    rest = again;
+  }
+}
+
+// The program's working set in bytes, as Task Manager shows it.
+int Memory(HWND window) {
+  PROCESS_MEMORY_COUNTERS memory{};
+  memory.cb = sizeof(memory);
+  if (!GetProcessMemoryInfo(Process(window), &memory, sizeof(memory))) return Fail("no memory counters");
+  std::printf("%llu\n", static_cast<unsigned long long>(memory.WorkingSetSize));
+  return 0;
+}
+
+// The rows a list shows right after a fill, from the core's tables.
+int Filled() {
+  for (const auto* rows : {&testing_support::kNames, &testing_support::kShown}) {
+    std::string line;
+    for (const std::string& row : *rows) line += (line.empty() ? "" : " ") + Hex(row);
+    std::printf("%s\n", line.c_str());
+  }
+  return 0;
+}
+
+int Run(int argc, wchar_t* argv[]);
+
+// Commands from standard input, one a line, until it ends.
+int Serve() {
+  std::string line;
+  for (int c = std::getchar(); c != EOF; c = std::getchar()) {
+    if (c != '\n') {
+      line += static_cast<char>(c);
+      continue;
+    }
+    std::vector<std::wstring> words = {L"probe"};
+    const std::wstring wide = ui::win32::Wide(line);
+    line.clear();
+    size_t at = 0;
+    while (at < wide.size()) {
+      const size_t end = wide.find_first_of(L" \t\r\n", at);
+      if (end != at) words.push_back(wide.substr(at, end == std::wstring::npos ? std::wstring::npos : end - at));
+      if (end == std::wstring::npos) break;
+      at = end + 1;
+    }
+    std::vector<wchar_t*> arguments;
+    for (std::wstring& word : words) arguments.push_back(word.data());
+    const int status = Run(static_cast<int>(arguments.size()), arguments.data());
+    if (status == 2) std::fprintf(stderr, "probe: unknown command\n");
+    std::printf("= %d\n", status);
+    std::fflush(stdout);
+  }
+  return 0;
+}
+
 int Run(int argc, wchar_t* argv[]) {
   if (argc < 2) return 2;
   const std::wstring command = argv[1];
   if (command == L"spoken") return Spoken();
+  if (command == L"serve") return Serve();
+  if (command == L"filled") return Filled();
+  if (command == L"clip" && argc == 3) return SetClipboard(Unhex(argv[2]));
+  if (command == L"verdict" && argc == 5) {
+    // What the rules say for a name and a temperature (UTF-8 in hex), the
+    // name chosen at a row: the game's model, written apart from the quiz.
+    PrintHex(model::Verdict(Unhex(argv[2]), Unhex(argv[3]), _wtoi(argv[4])));
+    return 0;
+  }
   if (command == L"client" && argc == 3) {
     // The client area the design gives at a DPI.
     const testing_support::Rect client = testing_support::ClientPixels(_wtoi(argv[2]));
@@ -342,6 +506,9 @@ int Run(int argc, wchar_t* argv[]) {
     return 0;
   }
   if (command == L"layout") return Layout(window, dpi);
+  if (command == L"settled") return Settled(window);
+  if (command == L"memory") return Memory(window);
+
   if (command == L"points") return Points(window, dpi);
   if (command == L"colours") return Colours();
   if (command == L"focus") {
@@ -358,6 +525,14 @@ int Run(int argc, wchar_t* argv[]) {
   if (command == L"clipboard") return Clipboard();
   if (command == L"watch" && argc == 3) return Watch(window, _wtoi(argv[2]));
   if (command == L"close") return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : Fail("cannot post WM_CLOSE");
+  if (command == L"client_box") {
+    // The client area on the screen: where a pupil's click lands in the window.
+    RECT client;
+    GetClientRect(window, &client);
+    MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+    std::printf("%ld %ld %ld %ld\n", client.left, client.top, client.right - client.left, client.bottom - client.top);
+    return 0;
+  }
   if (argc < 3) return 2;
   const HWND control = Control(window, argv[2]);
   if (control == nullptr) return Fail("no such control");
