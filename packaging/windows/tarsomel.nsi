@@ -67,20 +67,59 @@ Function un.onInit
   SetShellVarContext all
 FunctionEnd
 
-; Goes on once the installed tarsomel.exe is not running. A running program
-; is found by its file, which cannot then be opened for writing: a copy run
-; from anywhere else (the portable zip) is no obstacle. Asks to close it and
-; try again, or quits with IN_USE_STATUS having changed nothing; silently,
-; quits at once.
+; Whether the installed tarsomel.exe runs, for any user of the computer:
+; $R0 is 1 or 0. A process counts when its file is that one, so a copy run
+; from anywhere else (the portable zip) is no obstacle. Windows also keeps a
+; running program's file from being opened for writing: that says so too,
+; should the path reach us in another form. Uses $R1 to $R8.
+!macro FindRunning
+  StrCpy $R0 0
+  GetFullPathName $R1 "$INSTDIR\tarsomel.exe"
+  ; TH32CS_SNAPPROCESS; PROCESSENTRY32W is 568 bytes, the process id at 8.
+  System::Call 'kernel32::CreateToolhelp32Snapshot(i 2, i 0) p .R2'
+  ${If} $R2 P<> -1
+    System::Alloc 568
+    Pop $R3
+    System::Call '*$R3(i 568)'
+    System::Call 'kernel32::Process32FirstW(p R2, p R3) i .R4'
+    ${DoWhile} $R4 <> 0
+      System::Call '*$R3(i, i, i .R5)'
+      ; PROCESS_QUERY_LIMITED_INFORMATION, which an administrator has for
+      ; other users' processes too.
+      System::Call 'kernel32::OpenProcess(i 0x1000, i 0, i R5) p .R6'
+      ${If} $R6 P<> 0
+        System::Call 'kernel32::QueryFullProcessImageNameW(p R6, i 0, w .R7, *i ${NSIS_MAX_STRLEN}) i .R8'
+        System::Call 'kernel32::CloseHandle(p R6)'
+        ${If} $R8 <> 0
+        ${AndIf} $R7 == $R1
+          StrCpy $R0 1
+          ${Break}
+        ${EndIf}
+      ${EndIf}
+      System::Call 'kernel32::Process32NextW(p R2, p R3) i .R4'
+    ${Loop}
+    System::Free $R3
+    System::Call 'kernel32::CloseHandle(p R2)'
+  ${EndIf}
+  ${If} $R0 = 0
+  ${AndIf} ${FileExists} "$INSTDIR\tarsomel.exe"
+    ClearErrors
+    FileOpen $R2 "$INSTDIR\tarsomel.exe" a
+    ${If} ${Errors}
+      StrCpy $R0 1
+    ${Else}
+      FileClose $R2
+    ${EndIf}
+  ${EndIf}
+!macroend
+
+; Goes on once the installed tarsomel.exe is not running. Asks to close it
+; and try again, or quits with IN_USE_STATUS having changed nothing;
+; silently, quits at once.
 !macro WaitWhileRunning MESSAGE
   ${Do}
-    ${IfNot} ${FileExists} "$INSTDIR\tarsomel.exe"
-      ${Break}
-    ${EndIf}
-    ClearErrors
-    FileOpen $0 "$INSTDIR\tarsomel.exe" a
-    ${IfNot} ${Errors}
-      FileClose $0
+    !insertmacro FindRunning
+    ${If} $R0 = 0
       ${Break}
     ${EndIf}
     ${IfNot} ${Cmd} `MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${MESSAGE}" /SD IDCANCEL IDRETRY`

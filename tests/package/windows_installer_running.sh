@@ -87,6 +87,46 @@ state >"$workdir/now"
 diff -u "$workdir/installed" "$workdir/now" || fail "the refused uninstall (uninstall.exe /S) changed the above"
 pass "uninstall.exe /S of the running program: nothing changed"
 
+# Run by hand, each says so in Bulgarian once the teacher has gone through
+# its pages, and Cancel quits with the same status, nothing changed.
+asked="Тарсомел е отворен на този компютър"
+last_return=-1
+# Presses Return (the next page) now and then, until the question is up.
+asked_by_hand() {
+  "$wine" "$probe" dialogs 2>/dev/null | grep -qF "$asked" && return 0
+  if [ "$SECONDS" -gt "$last_return" ]; then
+    last_return=$SECONDS
+    # The installer's window and the uninstaller's say Тарсомел in their captions.
+    xdotool search --onlyvisible --name 'Тарсомел' windowfocus %1 key Return 2>/dev/null || true
+  fi
+  return 1
+}
+# by_hand WHAT LINE: runs LINE from a batch file (as script does) in the
+# background, goes through its pages and answers Cancel to its question.
+by_hand() {
+  local what=$1 status=0
+  printf '@%s\r\n@exit /b %%errorlevel%%\r\n' "$2" >"$drive/by_hand.cmd"
+  "$wine" cmd /c 'C:\by_hand.cmd' >>"$workdir/runs.log" 2>&1 &
+  local pid=$!
+  wait_for 120 "the $what run by hand never asked to close Tarsomel" asked_by_hand
+  "$wine" "$probe" cancel >/dev/null 2>&1 || fail "could not answer Cancel to the $what"
+  wait_for 60 "the $what did not quit on Cancel" gone "$pid"
+  wait "$pid" || status=$?
+  [ "$status" = "$in_use" ] || fail "the $what cancelled by hand exited with $status, not $in_use"
+  state >"$workdir/now"
+  diff -u "$workdir/installed" "$workdir/now" || fail "the $what cancelled by hand changed the above"
+  pass "the $what run by hand over the running program: asked in Bulgarian, cancelled with status $in_use, nothing changed"
+}
+probe="$build/tests/win32/probe.exe"
+[ -f "$probe" ] || fail "no $probe: build the win64 preset with its Wine tests"
+cp "$setup" "$drive/setup-copy.exe"
+by_hand installer 'C:\setup-copy.exe'
+rm -f "$drive/setup-copy.exe"
+# The uninstaller's own copy, as uninstall.exe starts it, waited for.
+cp "$dir/uninstall.exe" "$drive/uninstall-copy.exe"
+by_hand uninstaller 'C:\uninstall-copy.exe _?=C:\Program Files\Tarsomel'
+rm -f "$drive/uninstall-copy.exe"
+
 wine_run 60 taskkill /IM tarsomel.exe >/dev/null 2>&1 || fail "taskkill could not ask the program to close"
 wait_for 30 "the installed program did not end when asked" gone "$launched"
 

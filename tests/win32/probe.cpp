@@ -438,6 +438,56 @@ int Filled() {
   return 0;
 }
 
+// The texts of the dialogs on the screen, any program's (an installer's
+// question to the teacher), one a line, line breaks as blanks.
+int DialogTexts() {
+  EnumWindows(
+      [](HWND top, LPARAM) -> BOOL {
+        wchar_t kind[16] = {};
+        GetClassNameW(top, kind, 16);
+        if (!IsWindowVisible(top) || std::wstring(kind) != L"#32770") return TRUE;
+        EnumChildWindows(
+            top,
+            [](HWND child, LPARAM) -> BOOL {
+              wchar_t kind[16] = {};
+              GetClassNameW(child, kind, 16);
+              std::wstring text = WindowText(child);
+              if (_wcsicmp(kind, L"Static") != 0 || text.empty()) return TRUE;
+              std::replace(text.begin(), text.end(), L'\r', L' ');
+              std::replace(text.begin(), text.end(), L'\n', L' ');
+              std::printf("%s\n", ui::win32::Utf8(text).c_str());
+              return TRUE;
+            },
+            0);
+        return TRUE;
+      },
+      0);
+  return 0;
+}
+
+// Answers Cancel to the dialog that waits for an answer: the one enabled,
+// as a question disables the window it was asked from.
+int CancelDialog() {
+  HWND asking = nullptr;
+  EnumWindows(
+      [](HWND top, LPARAM found) -> BOOL {
+        wchar_t kind[16] = {};
+        GetClassNameW(top, kind, 16);
+        if (IsWindowVisible(top) && IsWindowEnabled(top) && std::wstring(kind) == L"#32770" &&
+            GetDlgItem(top, IDCANCEL) != nullptr) {
+          *reinterpret_cast<HWND*>(found) = top;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&asking));
+  if (asking == nullptr) return Fail("no dialog asks");
+  return PostMessageW(asking, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                      reinterpret_cast<LPARAM>(GetDlgItem(asking, IDCANCEL)))
+             ? 0
+             : Fail("cannot answer the dialog");
+}
+
 int Run(int argc, wchar_t* argv[]);
 
 // Commands from standard input, one a line, until it ends.
@@ -474,6 +524,8 @@ int Run(int argc, wchar_t* argv[]) {
   if (command == L"spoken") return Spoken();
   if (command == L"serve") return Serve();
   if (command == L"filled") return Filled();
+  if (command == L"dialogs") return DialogTexts();
+  if (command == L"cancel") return CancelDialog();
   if (command == L"clip" && argc == 3) return SetClipboard(Unhex(argv[2]));
   if (command == L"verdict" && argc == 5) {
     // What the rules say for a name and a temperature (UTF-8 in hex), the
