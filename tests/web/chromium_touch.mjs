@@ -5,8 +5,11 @@
 // whole client area scaled down to the screen's width, its proportions
 // kept, nothing to scroll sideways, the lists still inline list boxes; taps
 // on rows and on "Чисти" play as clicks do, compared with the in-memory
-// window; the page turned sideways fits again.
-import { check, chromium, design, equal, near, onePageUrl, open, play, readPage, run, samePlay } from './support.mjs';
+// window; the page turned sideways and upright again fits each time, in
+// the frames after the turn.
+import {
+  check, chromium, design, equal, near, onePageUrl, open, play, readPage, resize, run, samePlay,
+} from './support.mjs';
 
 await run('web.chromium_touch', async (onClose) => {
   const { page, seen } = await chromium(onClose, {
@@ -45,11 +48,15 @@ await run('web.chromium_touch', async (onClose) => {
   }
 
   // Sideways: the height is what limits now.
-  await page.setViewportSize({ width: 640, height: 300 });
-  await page.waitForFunction(() => document.querySelector('.t-client').getBoundingClientRect().height <= 300.5);
+  await resize(page, 640, 300);
   shown = await fit();
   near(shown.client[3], 300, 1, 'turned sideways, the client area as high as the screen');
   near(shown.client[2] / shown.client[3], width / height, 0.01, 'turned sideways, the proportions');
   near(shown.client[0] + shown.client[2] / 2, 320, 1, 'turned sideways, centred');
+  // And upright again: the width limits once more.
+  await resize(page, 360, 640);
+  shown = await fit();
+  near(shown.client[2], 360, 1, 'upright again, the client area as wide as the phone');
+  check(shown.scrollWidth <= shown.viewport[0], `upright again, nothing to scroll sideways: ${shown.scrollWidth}`);
   equal(seen.errors, [], 'errors reported');
 });

@@ -109,6 +109,16 @@ export async function open(page, url) {
     null, { timeout: 20000 });
 }
 
+// Gives the page a new size and waits until the page has it (bounded) and
+// two frames have gone by: the one whose resize event the page fits in and
+// the next, which the page may fit again in.
+export async function resize(page, width, height) {
+  await page.setViewportSize({ width, height });
+  await page.waitForFunction(([w, h]) => window.innerWidth === w && window.innerHeight === h, [width, height],
+    { timeout: 10000 });
+  await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+}
+
 // ---- A web server on 127.0.0.1 -----------------------------------------------
 const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
   '.png': 'image/png', '.webmanifest': 'application/manifest+json', '.xml': 'application/xml' };
