@@ -80,6 +80,8 @@ export async function chromium(onClose, options = {}) {
   const profile = scratch('tarsomel-chromium-');
   const context = await driver.launchPersistentContext(profile.dir, {
     executablePath: '/usr/bin/chromium', headless: true, args: [...chromiumArgs, ...(options.args || [])],
+    // Headless, the driver hides scroll bars; a desktop's take room.
+    ignoreDefaultArgs: options.scrollBars ? ['--hide-scrollbars'] : [],
     viewport: options.viewport || { width: 800, height: 600 }, hasTouch: !!options.hasTouch,
     isMobile: !!options.isMobile, deviceScaleFactor: options.deviceScaleFactor || 1, locale: 'bg-BG',
     permissions: options.permissions || [],

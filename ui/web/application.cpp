@@ -53,8 +53,25 @@ EM_JS(void, web_listen_fit, (), {
   // The page's size changes with a turned phone and with the browser's zoom.
   // The root's client size is the layout viewport's, without scroll bars.
   var root = document.documentElement;
-  var fit = function() { Module['_tarsomel_fit'](root.clientWidth, root.clientHeight); };
-  window.addEventListener('resize', fit);
+  var width = -1;
+  var height = -1;
+  var fit = function() {
+    // A new fit can bring or take away the page's scroll bar, which changes
+    // the room again with no event of its own: fitted until it holds.
+    for (var tries = 0; tries < 3 && (root.clientWidth != width || root.clientHeight != height); ++tries) {
+      width = root.clientWidth;
+      height = root.clientHeight;
+      Module['_tarsomel_fit'](width, height);
+    }
+  };
+  // A turned phone's browser may tell of it before its layout viewport has
+  // settled, or through the visual viewport alone: again on the next frame.
+  var changed = function() {
+    fit();
+    requestAnimationFrame(fit);
+  };
+  window.addEventListener('resize', changed);
+  if (window.visualViewport) window.visualViewport.addEventListener('resize', changed);
   fit();
 });
 // clang-format on
