@@ -6,7 +6,8 @@
 // selections are those of the in-memory window playing the same clicks;
 // each verdict and restart reaches the live region once, with the shared
 // announcement; "Чисти" shows both lists from their first row again; the
-// page asks for nothing but itself and breaks no rule of its policy.
+// page asks for nothing but itself and breaks no rule of its policy; its
+// WebAssembly memory never grows.
 import { check, chromium, countAnnouncements, design, equal, onePageUrl, open, play, readPage, run, samePlay } from './support.mjs';
 
 await run('web.chromium_mouse', async (onClose) => {
@@ -17,6 +18,8 @@ await run('web.chromium_mouse', async (onClose) => {
   });
   await open(page, onePageUrl);
   await page.evaluate(countAnnouncements);
+  const memory = () => page.evaluate(() => wasmMemory.buffer.byteLength);
+  const memoryAtStart = await memory();
   const start = await page.evaluate(readPage);
   equal(start.text, design.task.replace(/\r\n/g, '\n'), 'the task at start');
   equal(start.names.rows, design.names, 'the names at start');
@@ -57,6 +60,8 @@ await run('web.chromium_mouse', async (onClose) => {
   const verdicts = expected.filter((state) => state.said).map((state) => state.text.split('\r\n')[0]);
   check(verdicts.filter((v) => v.startsWith('Вярно')).length >= 10 && verdicts.filter((v) => v.startsWith('Грешен')).length >= 3 &&
     verdicts.includes(''), `the game had right pairs, wrong pairs and a restart: ${verdicts.join(' | ')}`);
+  // The quiz keeps to the WebAssembly memory it starts with.
+  equal(await memory(), memoryAtStart, 'the WebAssembly memory after the game');
   equal(seen.requests, [onePageUrl], 'the page asked for itself alone');
   equal(seen.errors, [], 'errors reported');
   equal(await page.evaluate(() => window.tarsomelViolations), [], 'breaches of the page\'s policy');
