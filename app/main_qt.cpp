@@ -73,7 +73,7 @@ void CheckScaleFactor() {
   char* end = nullptr;
   const double factor = std::strtod(value, &end);
   if (end != value && *end == '\0' && std::isfinite(factor) && factor >= 1) return;
-  std::fprintf(stderr, "tarsomel: QT_SCALE_FACTOR=%s не е число, по-голямо от 1 или равно на 1; използва се 1\n",
+  std::fprintf(stderr, "tarsomel: QT_SCALE_FACTOR=%s не е число, по-голямо или равно на 1; използва се 1\n",
                value);
   qputenv("QT_SCALE_FACTOR", "1");
 }
@@ -102,15 +102,21 @@ void OnQtMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     const bool none_given = (display == nullptr || *display == '\0') && (wayland == nullptr || *wayland == '\0') &&
                             (platform == nullptr || *platform == '\0');
-    std::string why = none_given ? "не е зададен дисплей (променливата DISPLAY не е зададена)" : reason;
-    if (why.empty()) why = text.substr(0, text.find('\n'));
-    // Qt names the folder it searched for plugins, empty when it searched
-    // its own; the setting that asked for the plugin says more.
-    if (const size_t at = why.find(" in \"\""); at != std::string::npos) why.erase(at);
-    if (platform != nullptr && *platform != '\0' && why.find("plugin") != std::string::npos) {
-      why += std::string(" (QT_QPA_PLATFORM=") + platform + ")";
+    std::string why;
+    if (none_given) {
+      why = ": няма графичен дисплей (не са зададени DISPLAY и WAYLAND_DISPLAY)";
+    } else {
+      // Qt's own words are English: quoted as its.
+      std::string qt_said = reason.empty() ? text.substr(0, text.find('\n')) : reason;
+      // Qt names the folder it searched for plugins, empty when it searched
+      // its own; the setting that asked for the plugin says more.
+      if (const size_t at = qt_said.find(" in \"\""); at != std::string::npos) qt_said.erase(at);
+      why = " (съобщение на Qt: " + qt_said + ")";
+      if (platform != nullptr && *platform != '\0' && qt_said.find("plugin") != std::string::npos) {
+        why += std::string(" при QT_QPA_PLATFORM=") + platform;
+      }
     }
-    std::fprintf(stderr, "tarsomel: прозорецът не може да се отвори: %s; стартирайте програмата от графична среда\n",
+    std::fprintf(stderr, "tarsomel: прозорецът не може да се отвори%s; стартирайте програмата от графична среда\n",
                  why.c_str());
     std::fflush(stderr);
     std::_Exit(1);

@@ -17,20 +17,23 @@ fails_with() {
   timeout 30 env "$@" "$program" 2>"$err" >/dev/null </dev/null || status=$?
   [ "$status" -eq 1 ] || { cat "$err"; fail "$what: exit status $status"; }
   [ "$(wc -l <"$err")" -eq 1 ] || { cat "$err"; fail "$what: not one line"; }
-  grep -q -x -E "tarsomel: прозорецът не може да се отвори: $pattern" "$err" || { cat "$err"; fail "$what: said the wrong thing"; }
+  grep -q -x -E "tarsomel: прозорецът не може да се отвори$pattern" "$err" || { cat "$err"; fail "$what: said the wrong thing"; }
   echo "$what: $(cat "$err")"
 }
 
 advice='; стартирайте програмата от графична среда'
-fails_with "no display" "не е зададен дисплей \(променливата DISPLAY не е зададена\)$advice" -u DISPLAY -u QT_QPA_PLATFORM
+fails_with "no display" ": няма графичен дисплей \(не са зададени DISPLAY и WAYLAND_DISPLAY\)$advice" \
+  -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM
 # A display number nobody serves here.
 for n in $(seq 200 299); do [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break; done
-fails_with "unreachable display" "could not connect to display :$n$advice" DISPLAY=":$n"
+fails_with "unreachable display" " \(съобщение на Qt: could not connect to display :$n\)$advice" DISPLAY=":$n"
 # The display is fine here; the platform asked for is not.
 fails_with "no Wayland plugin" \
-  "Could not find the Qt platform plugin \"wayland\" \(QT_QPA_PLATFORM=wayland\)$advice" QT_QPA_PLATFORM=wayland
+  " \(съобщение на Qt: Could not find the Qt platform plugin \"wayland\"\) при QT_QPA_PLATFORM=wayland$advice" \
+  QT_QPA_PLATFORM=wayland
 fails_with "no such platform" \
-  "Could not find the Qt platform plugin \"bogus\" \(QT_QPA_PLATFORM=bogus\)$advice" QT_QPA_PLATFORM=bogus
+  " \(съобщение на Qt: Could not find the Qt platform plugin \"bogus\"\) при QT_QPA_PLATFORM=bogus$advice" \
+  QT_QPA_PLATFORM=bogus
 
 # Standard error closed and no runtime folder: the window still opens.
 (exec 2>&-; env -u XDG_RUNTIME_DIR setsid "$program" </dev/null >/dev/null & echo $! >"$workdir/closed.pid")
@@ -58,7 +61,7 @@ for factor in 0 nan inf -2 0.5 abc; do
   wait_for 10 "the window for $factor is not $client" window_is_of_size "$win" "$client"
   kill "$pid"
   wait_for 10 "the program did not end" gone "$pid"
-  grep -q -x "tarsomel: QT_SCALE_FACTOR=$factor не е число, по-голямо от 1 или равно на 1; използва се 1" "$workdir/program.log" ||
+  grep -q -x "tarsomel: QT_SCALE_FACTOR=$factor не е число, по-голямо или равно на 1; използва се 1" "$workdir/program.log" ||
     { cat "$workdir/program.log"; fail "QT_SCALE_FACTOR=$factor: no warning"; }
 done
 echo "scale factors 0, nan, inf, -2, 0.5, abc: taken as 1, with a warning"

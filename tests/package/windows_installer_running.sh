@@ -89,7 +89,7 @@ pass "uninstall.exe /S of the running program: nothing changed"
 
 # Run by hand, each says so in Bulgarian once the teacher has gone through
 # its pages, and Cancel quits with the same status, nothing changed.
-asked="Тарсомел е отворен на този компютър"
+asked="Тарсомел работи на този компютър"
 last_return=-1
 # Presses Return (the next page) now and then, until the question is up.
 asked_by_hand() {

@@ -68,7 +68,7 @@ std::optional<QString> CyrillicFamily(QString* note) {
   if (note) {
     *note = QStringLiteral(
                 "шрифтът „%1“ няма кирилица; прозорецът се показва с „%2“ "
-                "(за замисления вид инсталирайте пакета fonts-liberation)")
+                "(за да изглежда както е предвидено, инсталирайте пакета fonts-liberation)")
                 .arg(wanted, chosen);
   }
   return chosen;
