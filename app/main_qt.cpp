@@ -73,8 +73,7 @@ void CheckScaleFactor() {
   char* end = nullptr;
   const double factor = std::strtod(value, &end);
   if (end != value && *end == '\0' && std::isfinite(factor) && factor >= 1) return;
-  std::fprintf(stderr, "tarsomel: QT_SCALE_FACTOR=%s не е число, по-голямо или равно на 1; използва се 1\n",
-               value);
+  std::fprintf(stderr, "tarsomel: QT_SCALE_FACTOR=%s не е число, по-голямо или равно на 1; използва се 1\n", value);
   qputenv("QT_SCALE_FACTOR", "1");
 }
 

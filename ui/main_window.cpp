@@ -3,6 +3,7 @@
 
 #include "main_window.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "tarsomel_version.h"
@@ -48,40 +49,159 @@ bool IsBlankRow(std::string_view row) { return row.find_first_not_of(' ') == std
 namespace {
 
 constexpr std::string_view kDegreesCelsius = "°C";
+constexpr std::string_view kNoBreakSpace = "\u00A0";
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLatin(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-// Where the number of a temperature ending at `end` (where "°C" starts)
-// begins, its sign included; npos when no digits stand before it.
-size_t NumberStart(std::string_view text, size_t end) {
-  size_t start = end;
-  while (start > 0 && IsDigit(text[start - 1])) --start;
-  if (start == end) return std::string_view::npos;
-  if (start > 0 && text[start - 1] == '-') --start;
-  return start;
+constexpr std::array<std::string_view, 10> kUnits = {"нула", "един", "два",   "три",  "четири",
+                                                     "пет",  "шест", "седем", "осем", "девет"};
+constexpr std::array<std::string_view, 10> kTeens = {"десет",         "единадесет",  "дванадесет",  "тринадесет",
+                                                     "четиринадесет", "петнадесет",  "шестнадесет", "седемнадесет",
+                                                     "осемнадесет",   "деветнадесет"};
+constexpr std::array<std::string_view, 10> kTens = {"",         "",          "двадесет",   "тридесет",  "четиридесет",
+                                                    "петдесет", "шестдесет", "седемдесет", "осемдесет", "деветдесет"};
+constexpr std::array<std::string_view, 10> kHundreds = {
+    "",          "сто",        "двеста",      "триста",     "четиристотин",
+    "петстотин", "шестстотин", "седемстотин", "осемстотин", "деветстотин"};
+
+std::string_view Unit(long long n, Gender gender) {
+  if (n == 1) return gender == Gender::kMasculine ? "един" : gender == Gender::kFeminine ? "една" : "едно";
+  if (n == 2) return gender == Gender::kMasculine ? "два" : "две";
+  return kUnits[static_cast<size_t>(n)];
 }
 
-std::string InWords(std::string_view number) {
+// The parts a number of 1 to 999 999 999 is said in, each a word or a
+// group ("три хиляди"), without the "и" that joins the last one.
+void AddParts(long long n, Gender gender, std::vector<std::string>& parts);
+
+std::string Joined(const std::vector<std::string>& parts) {
   std::string words;
-  if (number.front() == '-') {
-    words = "минус ";
-    number.remove_prefix(1);
+  for (size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) words += i + 1 == parts.size() ? " и " : " ";
+    words += parts[i];
   }
-  // The counted form after a number: "градуса" for every value the quiz
-  // shows (none of them ends in a lone 1).
-  return words + std::string(number) + " градуса Целзий";
+  return words;
+}
+
+// A group of thousands or millions: "хиляда", "две хиляди", "двадесет и
+// една хиляди", "един милион", "два милиона".
+std::string Group(long long count, Gender gender, std::string_view one, std::string_view many) {
+  if (count == 1 && one == "хиляда") return std::string(one);
+  std::vector<std::string> parts;
+  AddParts(count, gender, parts);
+  return Joined(parts) + " " + std::string(count == 1 ? one : many);
+}
+
+void AddParts(long long n, Gender gender, std::vector<std::string>& parts) {
+  if (n >= 1000000) parts.push_back(Group(n / 1000000, Gender::kMasculine, "милион", "милиона"));
+  if (n / 1000 % 1000 > 0) parts.push_back(Group(n / 1000 % 1000, Gender::kFeminine, "хиляда", "хиляди"));
+  const long long below = n % 1000;
+  if (below >= 100) parts.emplace_back(kHundreds[static_cast<size_t>(below / 100)]);
+  const long long rest = below % 100;
+  if (rest >= 10 && rest < 20) {
+    parts.emplace_back(kTeens[static_cast<size_t>(rest - 10)]);
+  } else {
+    if (rest >= 20) parts.emplace_back(kTens[static_cast<size_t>(rest / 10)]);
+    if (rest % 10 > 0) parts.emplace_back(Unit(rest % 10, gender));
+  }
+}
+
+// Whether a number is said with the noun it counts in the singular:
+// "един градус", "двадесет и един градус", but "единадесет градуса".
+bool TakesSingular(long long n) {
+  const long long last = n % 100 < 0 ? -(n % 100) : n % 100;
+  return last % 10 == 1 && last != 11;
+}
+
+// A run of digits as a number; -1 when it is too long to be one.
+long long Value(std::string_view digits) {
+  if (digits.size() > 15) return -1;
+  long long value = 0;
+  for (const char c : digits) value = value * 10 + (c - '0');
+  return value;
+}
+
+// Digits one by one, each by its name: "едно две три".
+std::string DigitByDigit(std::string_view digits) {
+  std::string words;
+  for (const char c : digits) {
+    if (!words.empty()) words += ' ';
+    words += Unit(c - '0', Gender::kNeuter);
+  }
+  return words;
+}
+
+// The noun a number counts, after it: singular, counted (after a number)
+// and the form after a fraction ("от процента").
+struct Noun {
+  std::string_view one, many, after_fraction;
+};
+constexpr Noun kDegrees = {"градус", "градуса", "от градуса"};
+constexpr Noun kPercent = {"процент", "процента", "от процента"};
+
+// A number as written in the paragraphs, whole ("75") or with a decimal
+// comma ("0,002"), in words, with the noun it counts if any.
+std::string Said(std::string_view whole, std::string_view fraction, bool minus, const Noun* noun) {
+  const long long value = Value(whole);
+  std::string words = minus ? "минус " : "";
+  if (fraction.empty()) {
+    words += NumberInWords(value);
+    if (noun != nullptr) words += " " + std::string(TakesSingular(value) ? noun->one : noun->many);
+    return words;
+  }
+  // Tenths, hundredths, thousandths: "пет десети", "две хилядни"; longer
+  // fractions digit by digit after "запетая".
+  static constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kParts = {
+      {{"десета", "десети"}, {"стотна", "стотни"}, {"хилядна", "хилядни"}}};
+  if (fraction.size() > kParts.size()) {
+    words += NumberInWords(value) + " запетая " + DigitByDigit(fraction);
+    if (noun != nullptr) words += " " + std::string(noun->many);
+    return words;
+  }
+  if (value != 0) words += NumberInWords(value, Gender::kNeuter) + (value == 1 ? " цяло и " : " цели и ");
+  const long long parts = Value(fraction);
+  const auto& [one, many] = kParts[fraction.size() - 1];
+  words += NumberInWords(parts, Gender::kFeminine) + " " + std::string(TakesSingular(parts) ? one : many);
+  if (noun != nullptr) words += " " + std::string(value == 0 ? noun->after_fraction : noun->many);
+  return words;
+}
+
+// Skips one blank or no-break space at `at`, if there is one.
+size_t AfterBlank(std::string_view text, size_t at) {
+  if (text.substr(at).starts_with(' ')) return at + 1;
+  if (text.substr(at).starts_with(kNoBreakSpace)) return at + kNoBreakSpace.size();
+  return at;
 }
 
 }  // namespace
+
+std::string NumberInWords(long long value, Gender gender) {
+  if (value <= -1000000000) return "минус " + DigitByDigit(std::to_string(value).substr(1));
+  if (value < 0) return "минус " + NumberInWords(-value, gender);
+  if (value == 0) return std::string(kUnits[0]);
+  if (value >= 1000000000) return DigitByDigit(std::to_string(value));
+  std::vector<std::string> parts;
+  AddParts(value, gender, parts);
+  return Joined(parts);
+}
+
+std::string DegreesInWords(long long celsius) {
+  return NumberInWords(celsius) + " " + std::string(TakesSingular(celsius) ? kDegrees.one : kDegrees.many) + " Целзий";
+}
 
 std::string SpokenTemperature(std::string_view text) {
   const size_t first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};
   text.remove_prefix(first);
   if (!text.ends_with(kDegreesCelsius)) return {};
-  const size_t end = text.size() - kDegreesCelsius.size();
-  if (NumberStart(text, end) != 0) return {};
-  return InWords(text.substr(0, end));
+  text.remove_suffix(kDegreesCelsius.size());
+  const bool minus = text.starts_with('-');
+  if (minus) text.remove_prefix(1);
+  if (text.empty() || !std::all_of(text.begin(), text.end(), IsDigit)) return {};
+  const long long value = Value(text);
+  if (value < 0) return {};
+  return DegreesInWords(minus ? -value : value);
 }
 
 std::string SpokenRow(std::string_view row) {
@@ -92,26 +212,100 @@ std::string SpokenRow(std::string_view row) {
   return std::string(row);
 }
 
-std::string SpokenLine(std::string_view line) {
+const std::array<Reading, 21> kReadings = {{
+    // Formulas, sign by sign, the figures as "две", "три".
+    {"H2O", "аш две о"},
+    {"NH3", "ен аш три"},
+    {"CH4", "це аш четири"},
+    {"H2S", "аш две ес"},
+    {"H2", "аш две"},
+    {"O2", "о две"},
+    {"O3", "о три"},
+    // Symbols by their Latin letters.
+    {"He", "аш е"},
+    {"Ne", "ен е"},
+    {"Fe", "еф е"},
+    {"N", "ен"},
+    {"Si", "ес и"},
+    {"Mg", "ем же"},
+    {"S", "ес"},
+    // Latin and English names, as a Bulgarian reads them.
+    {"carboneum", "карбонеум"},
+    {"carbon", "карбон"},
+    {"carbo", "карбо"},
+    {"nitrogenium", "нитрогениум"},
+    {"silicium", "силициум"},
+    {"silex", "силекс"},
+    {"ferrum", "ферум"},
+}};
+
+std::string SpokenText(std::string_view text) {
   std::string spoken;
-  size_t done = 0;
-  for (size_t at = line.find(kDegreesCelsius); at != std::string_view::npos;
-       at = line.find(kDegreesCelsius, at + kDegreesCelsius.size())) {
-    const size_t start = NumberStart(line, at);
-    if (start == std::string_view::npos || start < done) continue;
-    spoken += line.substr(done, start - done);
-    spoken += InWords(line.substr(start, at - start));
-    done = at + kDegreesCelsius.size();
+  spoken.reserve(text.size() * 2);
+  size_t at = 0;
+  while (at < text.size()) {
+    const char c = text[at];
+    if (IsLatin(c)) {
+      // A Latin word, a symbol or a formula, read as a whole.
+      size_t end = at;
+      while (end < text.size() && (IsLatin(text[end]) || IsDigit(text[end]))) ++end;
+      const std::string_view word = text.substr(at, end - at);
+      const auto reading =
+          std::find_if(kReadings.begin(), kReadings.end(), [word](const Reading& r) { return r.written == word; });
+      spoken += reading != kReadings.end() ? reading->spoken : word;
+      at = end;
+      continue;
+    }
+    // A minus sign stands before the digits, not between two words.
+    const bool minus = c == '-' && at + 1 < text.size() && IsDigit(text[at + 1]) &&
+                       (at == 0 || !(IsLatin(text[at - 1]) || IsDigit(text[at - 1]) ||
+                                     static_cast<unsigned char>(text[at - 1]) >= 0x80));
+    if (!IsDigit(c) && !minus) {
+      spoken += c;
+      ++at;
+      continue;
+    }
+    const size_t start = minus ? at + 1 : at;
+    size_t end = start;
+    while (end < text.size() && IsDigit(text[end])) ++end;
+    std::string_view whole = text.substr(start, end - start);
+    std::string_view fraction;
+    if (end + 1 < text.size() && text[end] == ',' && IsDigit(text[end + 1])) {
+      size_t fraction_end = end + 1;
+      while (fraction_end < text.size() && IsDigit(text[fraction_end])) ++fraction_end;
+      fraction = text.substr(end + 1, fraction_end - end - 1);
+      end = fraction_end;
+    }
+    const Noun* noun = nullptr;
+    const size_t unit = AfterBlank(text, end);
+    if (text.substr(unit).starts_with(kDegreesCelsius)) {
+      noun = &kDegrees;
+      end = unit + kDegreesCelsius.size();
+    } else if (text.substr(unit).starts_with('%')) {
+      noun = &kPercent;
+      end = unit + 1;
+    }
+    if (whole.size() > 15) {
+      // No number is that long: its digits.
+      fraction = {};
+      noun = nullptr;
+      end = start + whole.size();
+      spoken += (minus ? "минус " : "") + DigitByDigit(whole);
+      at = end;
+      continue;
+    }
+    spoken += Said(whole, fraction, minus, noun);
+    if (noun == &kDegrees) spoken += " Целзий";
+    at = end;
   }
-  spoken += line.substr(done);
   return spoken;
 }
 
 Announcement Announce(std::string_view chosen_row, std::string_view text) {
   if (text.empty()) return {std::string(kRestartSpoken), {}};
   const size_t end = text.find("\r\n");
-  std::string first = SpokenLine(text.substr(0, end));
-  std::string rest = end == std::string_view::npos ? std::string() : std::string(text.substr(end + 2));
+  std::string first = SpokenText(text.substr(0, end));
+  std::string rest = end == std::string_view::npos ? std::string() : SpokenText(text.substr(end + 2));
   if (!chosen_row.empty()) first = SpokenRow(chosen_row) + ". " + first;
   return {std::move(first), std::move(rest)};
 }

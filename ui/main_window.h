@@ -119,23 +119,50 @@ Spoken SpokenAs(Control control);
 constexpr std::string_view kPlayedRowSpoken = "празен ред";
 // Whether a row shows nothing but blanks, as a played row does.
 bool IsBlankRow(std::string_view row);
-// A shown temperature ("-272°C", " 120°C") in words, as the Bulgarian voice
-// of a screen reader should hear it: "минус 272 градуса Целзий", "120
-// градуса Целзий". The synthesiser itself drops the minus sign and the
-// degree sign and reads C as a Latin letter. Empty for any other text.
+// ---- What a screen reader says ----------------------------------------------
+//
+// Debian's Bulgarian voice (espeak-ng) drops a minus sign and a degree sign,
+// reads C, chemical symbols and Latin words as English, and puts the wrong
+// ending on a number before its noun. So nothing with digits or Latin
+// letters goes to a screen reader as written: the spoken copies below say
+// it in Bulgarian words. What the window shows does not change.
+
+// The gender of what a number counts: "един градус", "една хилядна",
+// "едно цяло".
+enum class Gender { kMasculine, kFeminine, kNeuter };
+// A whole number in Bulgarian words, "и" before its last part: 272 "двеста
+// седемдесет и два", 1414 "хиляда четиристотин и четиринадесет", -5 "минус
+// пет". Read digit by digit from a billion up.
+std::string NumberInWords(long long value, Gender gender = Gender::kMasculine);
+// A temperature in degrees Celsius, the noun in the form the number takes:
+// "минус двеста седемдесет и два градуса Целзий", "един градус Целзий".
+std::string DegreesInWords(long long celsius);
+// A shown temperature ("-272°C", " 120°C") in words, as DegreesInWords
+// says it; empty for any other text.
 std::string SpokenTemperature(std::string_view text);
 // A row as a screen reader should say it: "празен ред" for a played row, a
 // temperature in words, anything else without the blanks that align it.
 std::string SpokenRow(std::string_view row);
-// A line of text with every temperature in it in words.
-std::string SpokenLine(std::string_view line);
+
+// How a chemical symbol or formula, or a Latin word, of the element
+// paragraphs is read aloud, as a chemistry teacher reads it in class.
+struct Reading {
+  std::string_view written, spoken;
+};
+extern const std::array<Reading, 21> kReadings;
+// A text as a screen reader should hear it: every number in words, with
+// "°C" as degrees Celsius and "%" as percent in the form the number takes
+// ("седемдесет и пет процента", "0,002%" "две хилядни от процента"), a
+// minus sign before a number as "минус", every word of kReadings as it is
+// read. The rest is left as written.
+std::string SpokenText(std::string_view text);
 // What a screen reader is told after a restart, which empties the box.
 constexpr std::string_view kRestartSpoken = "Отначало: двата списъка са попълнени отново, съобщението е изчистено.";
 
 // What a screen reader is told when a handler has written the message box,
 // wherever the keyboard focus is: the row just chosen and the verdict's
-// first line, its temperatures in words, then the rest (the element's
-// paragraph), or the restart.
+// first line, then the rest (the element's paragraph), both as SpokenText
+// says them, or the restart.
 struct Announcement {
   std::string first;
   std::string rest;

@@ -38,8 +38,9 @@ TEST(MainWindow, AVerdictAndARestartEachReachTheScreenOnce) {
   EXPECT_EQ(f.message.shown, 2);  // written in three steps, shown once
   EXPECT_TRUE(f.Text().starts_with("Вярно Сяра температура на топене  120°C\r\n"));
   ASSERT_EQ(f.message.said.size(), 1u);
-  EXPECT_EQ(f.message.said[0].first, "120 градуса Целзий. Вярно Сяра температура на топене  120 градуса Целзий");
-  EXPECT_EQ(f.message.said[0].rest, std::string(quiz::kDescriptions[9]));
+  EXPECT_EQ(f.message.said[0].first,
+            ui::SpokenRow(" 120°C") + ". Вярно Сяра температура на топене  " + ui::SpokenRow(" 120°C"));
+  EXPECT_EQ(f.message.said[0].rest, ui::SpokenText(quiz::kDescriptions[9]));
   f.Pick(0, 2);
   f.Restart();
   EXPECT_EQ(f.message.shown, 3);
@@ -76,50 +77,122 @@ TEST(MainWindow, TheAnnouncementSaysTheRowThatCompletedThePair) {
   f.Pick(1, 0);  // -272°C
   f.Pick(0, 1);  // Хелий completes it: the name is said first
   ASSERT_EQ(f.message.said.size(), 1u);
-  EXPECT_EQ(f.message.said[0].first, "Хелий. Вярно Хелий температура на топене минус 272 градуса Целзий");
+  EXPECT_EQ(f.message.said[0].first, "Хелий. Вярно Хелий температура на топене " + ui::SpokenRow("-272°C"));
   f.Pick(0, 1);  // a played name row
   f.Pick(1, 6);  //  650°C completes it
   ASSERT_EQ(f.message.said.size(), 2u);
   EXPECT_EQ(f.message.said[1].first,
-            "650 градуса Целзий. Грешен отговор за   и температура на топене  650 градуса Целзий");
+            ui::SpokenRow(" 650°C") + ". Грешен отговор за   и температура на топене  " + ui::SpokenRow(" 650°C"));
   EXPECT_EQ(f.message.said[1].rest, "");
   f.Pick(0, 2);
   f.Pick(1, 0);  // the played temperature row completes it
   EXPECT_EQ(f.message.said.back().first, "празен ред. Грешен отговор за Кислород и температура на топене   ");
 }
 
-// What the Bulgarian voice must hear for each shown temperature: the sign
-// and the unit in words, the number as digits it reads out.
-TEST(MainWindow, EveryTemperatureIsSpokenInWords) {
+// What the Bulgarian voice must hear for each shown temperature: the
+// number in words, masculine, "и" before its last part, the noun in the
+// form the number takes.
+TEST(Spoken, EveryShownTemperatureInWords) {
   const std::pair<std::string_view, std::string_view> spoken[] = {
-      {"-272°C", "минус 272 градуса Целзий"}, {"-259°C", "минус 259 градуса Целзий"},
-      {"-249°C", "минус 249 градуса Целзий"}, {"-219°C", "минус 219 градуса Целзий"},
-      {"-210°C", "минус 210 градуса Целзий"}, {" 120°C", "120 градуса Целзий"},
-      {" 650°C", "650 градуса Целзий"},       {"1414°C", "1414 градуса Целзий"},
-      {"1538°C", "1538 градуса Целзий"},      {"3500°C", "3500 градуса Целзий"}};
+      {"-272°C", "минус двеста седемдесет и два градуса Целзий"},
+      {"-259°C", "минус двеста петдесет и девет градуса Целзий"},
+      {"-249°C", "минус двеста четиридесет и девет градуса Целзий"},
+      {"-219°C", "минус двеста и деветнадесет градуса Целзий"},
+      {"-210°C", "минус двеста и десет градуса Целзий"},
+      {" 120°C", "сто и двадесет градуса Целзий"},
+      {" 650°C", "шестстотин и петдесет градуса Целзий"},
+      {"1414°C", "хиляда четиристотин и четиринадесет градуса Целзий"},
+      {"1538°C", "хиляда петстотин тридесет и осем градуса Целзий"},
+      {"3500°C", "три хиляди и петстотин градуса Целзий"}};
   ASSERT_EQ(std::size(spoken), quiz::kShownTemperatures.size());
   for (size_t i = 0; i < std::size(spoken); ++i) {
     EXPECT_EQ(spoken[i].first, quiz::kShownTemperatures[i]);
     EXPECT_EQ(ui::SpokenTemperature(spoken[i].first), spoken[i].second);
     EXPECT_EQ(ui::SpokenRow(spoken[i].first), spoken[i].second);
-    const std::string words = ui::SpokenRow(spoken[i].first);
-    EXPECT_EQ(words.find("°"), std::string::npos);
-    EXPECT_EQ(words.find('-'), std::string::npos);
-    EXPECT_EQ(words.find('C'), std::string::npos);
   }
   // Names keep their words; played rows are said as such.
   EXPECT_EQ(ui::SpokenRow("Водород"), "Водород");
   EXPECT_EQ(ui::SpokenRow(" "), "празен ред");
   EXPECT_EQ(ui::SpokenRow("  "), "празен ред");
   // Nothing else is taken for a temperature.
-  for (std::string_view other : {"°C", "-°C", "12°", "1 2°C", "x120°C", "C", ""}) {
+  for (std::string_view other : {"°C", "-°C", "12°", "1 2°C", "x120°C", "C", "--5°C", ""}) {
     EXPECT_EQ(ui::SpokenTemperature(other), "") << other;
   }
-  EXPECT_EQ(ui::SpokenLine("Вярно Хелий температура на топене -272°C"),
-            "Вярно Хелий температура на топене минус 272 градуса Целзий");
-  EXPECT_EQ(ui::SpokenLine("от -272°C до 3500°C, не °C"), "от минус 272 градуса Целзий до 3500 градуса Целзий, не °C");
-  EXPECT_EQ(ui::SpokenLine("Грешен отговор за   и температура на топене   "),
-            "Грешен отговор за   и температура на топене   ");
+}
+
+TEST(Spoken, NumbersAndTheFormOfTheirNoun) {
+  const std::pair<long long, std::string_view> degrees[] = {{0, "нула градуса Целзий"},
+                                                            {1, "един градус Целзий"},
+                                                            {2, "два градуса Целзий"},
+                                                            {11, "единадесет градуса Целзий"},
+                                                            {12, "дванадесет градуса Целзий"},
+                                                            {21, "двадесет и един градус Целзий"},
+                                                            {22, "двадесет и два градуса Целзий"},
+                                                            {100, "сто градуса Целзий"},
+                                                            {101, "сто и един градус Целзий"},
+                                                            {110, "сто и десет градуса Целзий"},
+                                                            {1000, "хиляда градуса Целзий"},
+                                                            {1001, "хиляда и един градус Целзий"},
+                                                            {2000, "две хиляди градуса Целзий"},
+                                                            {2022, "две хиляди двадесет и два градуса Целзий"},
+                                                            {-1, "минус един градус Целзий"},
+                                                            {-2, "минус два градуса Целзий"}};
+  for (const auto& [value, words] : degrees) EXPECT_EQ(ui::DegreesInWords(value), words) << value;
+  EXPECT_EQ(ui::NumberInWords(21000), "двадесет и една хиляди");
+  EXPECT_EQ(ui::NumberInWords(21500), "двадесет и една хиляди и петстотин");
+  EXPECT_EQ(ui::NumberInWords(1002003), "един милион две хиляди и три");
+  EXPECT_EQ(ui::NumberInWords(2000000), "два милиона");
+  EXPECT_EQ(ui::NumberInWords(999), "деветстотин деветдесет и девет");
+  EXPECT_EQ(ui::NumberInWords(2, ui::Gender::kFeminine), "две");
+  EXPECT_EQ(ui::NumberInWords(1, ui::Gender::kNeuter), "едно");
+  EXPECT_EQ(ui::NumberInWords(1234567890), "едно две три четири пет шест седем осем девет нула");
+}
+
+TEST(Spoken, TextsWithNumbersUnitsAndSymbols) {
+  const std::pair<std::string_view, std::string_view> spoken[] = {
+      // "°C" with a blank, a no-break space or nothing; a minus only before digits.
+      {"над 3600 °C сублимира", "над три хиляди и шестстотин градуса Целзий сублимира"},
+      {"при 113\u00A0°C, а", "при сто и тринадесет градуса Целзий, а"},
+      {"от -272°C до 3500°C, не °C",
+       "от минус двеста седемдесет и два градуса Целзий до три хиляди и петстотин "
+       "градуса Целзий, не °C"},
+      {"червено-оранжева, 2-3", "червено-оранжева, два-три"},
+      // Percentages, whole and as a fraction.
+      {"около 75% от", "около седемдесет и пет процента от"},
+      {"само около 0,002% неон", "само около две хилядни от процента неон"},
+      {"1% и 21%", "един процент и двадесет и един процент"},
+      {"1,5% и 0,01%", "едно цяло и пет десети процента и една стотна от процента"},
+      {"между 50 и 60% от", "между петдесет и шестдесет процента от"},
+      {"0,12345", "нула запетая едно две три четири пет"},
+      {"25 грама", "двадесет и пет грама"},
+      // Symbols and formulas as read in class; unknown Latin words left alone.
+      {"вода (H2O), амоняк (NH3) и метан (CH4).", "вода (аш две о), амоняк (ен аш три) и метан (це аш четири)."},
+      {"символ Fe (от латинското име ferrum)", "символ еф е (от латинското име ферум)"},
+      {"He, H2S, Mg, Xy2", "аш е, аш две ес, ем же, Xy2"},
+      {"Грешен отговор за   и температура на топене   ", "Грешен отговор за   и температура на топене   "},
+  };
+  for (const auto& [text, words] : spoken) EXPECT_EQ(ui::SpokenText(text), words) << text;
+  // Every reading is Cyrillic words alone, and each written form is told apart.
+  std::set<std::string_view> written;
+  for (const ui::Reading& r : ui::kReadings) {
+    EXPECT_TRUE(written.insert(r.written).second) << r.written;
+    EXPECT_EQ(std::string(r.spoken).find_first_of("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"),
+              std::string::npos)
+        << r.spoken;
+    EXPECT_EQ(ui::SpokenText(r.written), r.spoken);
+  }
+}
+
+// Whatever the game announces is words alone: no figure, no Latin letter, no
+// sign the voice would drop.
+TEST(Spoken, EveryAnnouncementOfTheGameIsWordsAlone) {
+  const std::set<std::string> all = testing_support::EveryAnnouncement();
+  EXPECT_GT(all.size(), 200u);
+  for (const std::string& said : all) {
+    EXPECT_EQ(said.find_first_of("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz%"), std::string::npos)
+        << said;
+    EXPECT_EQ(said.find("°"), std::string::npos) << said;
+  }
 }
 
 // The announcement a screen reader given one text hears: the verdict, then
@@ -129,10 +202,8 @@ TEST(MainWindow, TheWholeAnnouncementIsOneUtterance) {
   f.Pick(0, 4);
   f.Pick(1, 2);  // Неон, -249°C
   ASSERT_EQ(f.message.said.size(), 1u);
-  EXPECT_EQ(f.message.said[0].Whole(),
-            "минус 249 градуса Целзий. Вярно Неон температура на топене минус 249 градуса "
-            "Целзий. " +
-                std::string(quiz::kDescriptions[4]));
+  EXPECT_EQ(f.message.said[0].Whole(), ui::SpokenRow("-249°C") + ". Вярно Неон температура на топене " +
+                                           ui::SpokenRow("-249°C") + ". " + ui::SpokenText(quiz::kDescriptions[4]));
   f.Restart();
   EXPECT_EQ(f.message.said[1].Whole(), std::string(ui::kRestartSpoken));
 }

@@ -17,6 +17,9 @@
 
 namespace {
 
+// How the shared design says a row.
+QString Spoken(std::string_view row) { return QString::fromStdString(ui::SpokenRow(row)); }
+
 struct Heard {
   QAccessible::Event type;
   QObject* object;
@@ -135,8 +138,8 @@ TEST_F(Accessibility, ListRowsAreItemsWithTheirTextAndPlayedRowsSaySo) {
     EXPECT_EQ(names->child(i)->text(QAccessible::Name), w.List1(0)->item(i)->text());
   }
   // A temperature is read in words; what shows stays as it is.
-  EXPECT_EQ(Of(w.List1(1))->child(5)->text(QAccessible::Name), QStringLiteral("120 градуса Целзий"));
-  EXPECT_EQ(Of(w.List1(1))->child(0)->text(QAccessible::Name), QStringLiteral("минус 272 градуса Целзий"));
+  EXPECT_EQ(Of(w.List1(1))->child(5)->text(QAccessible::Name), Spoken(quiz::kShownTemperatures[5]));
+  EXPECT_EQ(Of(w.List1(1))->child(0)->text(QAccessible::Name), Spoken(quiz::kShownTemperatures[0]));
   EXPECT_EQ(w.List1(1)->item(0)->text(), QStringLiteral("-272°C"));
   ClickRow(0, 2);
   EXPECT_TRUE(Of(w.List1(0))->child(2)->state().selected);
@@ -184,8 +187,9 @@ TEST_F(Accessibility, EachVerdictAndRestartIsAnnouncedOnceWhereverTheFocusIs) {
   ExpectOneTextChange(BoxEvents(), verdict);
   auto said = Notifications();
   ASSERT_EQ(said.size(), 1u);
-  EXPECT_EQ(said[0].first, QStringLiteral("120 градуса Целзий. Вярно Сяра температура на топене  120 градуса Целзий"));
-  EXPECT_EQ(said[0].second, QString::fromUtf8(quiz::kDescriptions[9].data(), quiz::kDescriptions[9].size()));
+  EXPECT_EQ(said[0].first,
+            Spoken(" 120°C") + QStringLiteral(". Вярно Сяра температура на топене  ") + Spoken(" 120°C"));
+  EXPECT_EQ(said[0].second, QString::fromStdString(ui::SpokenText(quiz::kDescriptions[9])));
 
   ClickRow(1, 0);
   ClickRow(0, 3);  // the name completes this pair
@@ -193,15 +197,15 @@ TEST_F(Accessibility, EachVerdictAndRestartIsAnnouncedOnceWhereverTheFocusIs) {
   said = Notifications();
   ASSERT_EQ(said.size(), 1u);
   EXPECT_EQ(said[0].first,
-            QStringLiteral("Въглерод. Грешен отговор за Въглерод и температура на топене минус 272 градуса Целзий"));
+            QStringLiteral("Въглерод. Грешен отговор за Въглерод и температура на топене ") + Spoken("-272°C"));
   EXPECT_EQ(said[0].second, QString());
 
   ClickRow(0, 3);  // a played row
   ClickRow(1, 2);
   said = Notifications();
   ASSERT_EQ(said.size(), 1u);
-  EXPECT_EQ(said[0].first, QStringLiteral("минус 249 градуса Целзий. Грешен отговор за   и температура на топене "
-                                          "минус 249 градуса Целзий"));
+  EXPECT_EQ(said[0].first,
+            Spoken("-249°C") + QStringLiteral(". Грешен отговор за   и температура на топене ") + Spoken("-249°C"));
 
   QTest::mouseClick(w.Command1(0), Qt::LeftButton);
   said = Notifications();

@@ -94,7 +94,7 @@ class Soak {
     s.text = c.Text1(0).Text();
     QString shown = QString::fromStdString(s.text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (w_.Text1(0)->toPlainText() != shown) Fail("the message box shows other text than it holds");
+    if (testing_support::Shown(w_.Text1(0)) != shown) Fail("the message box shows other text than it holds");
     return s;
   }
 

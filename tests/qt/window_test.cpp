@@ -45,7 +45,7 @@ class Window : public ::testing::Test {
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
   }
-  QString Shown() { return w.Text1(0)->toPlainText(); }
+  QString Shown() { return testing_support::Shown(w.Text1(0)); }
   const std::string& Text() { return w.Controls().Text1(0).Text(); }
 
   ui::qt::Tarsomel w{testing_support::Face()};

@@ -6,6 +6,7 @@
 // through the same handlers (and the same pair guard) the editions use.
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -40,5 +41,28 @@ class MemoryMainWindow {
   MemoryMessage message;
   ui::MainWindow main_window;
 };
+
+// Every announcement the game can make, as one utterance each: every pair
+// of a new game, chosen either way round, each followed by a pair of played
+// rows and by a name with a played temperature, and the restart.
+inline std::set<std::string> EveryAnnouncement() {
+  std::set<std::string> all;
+  for (int16_t name = 0; name < quiz::kElements; ++name) {
+    for (int16_t temperature = 0; temperature < quiz::kElements; ++temperature) {
+      for (const bool name_first : {true, false}) {
+        MemoryMainWindow f;
+        f.Pick(name_first ? 0 : 1, name_first ? name : temperature);
+        f.Pick(name_first ? 1 : 0, name_first ? temperature : name);
+        f.Pick(0, name);
+        f.Pick(1, temperature);
+        f.Pick(0, static_cast<int16_t>((name + 1) % quiz::kElements));
+        f.Pick(1, temperature);
+        f.Restart();
+        for (const ui::Announcement& a : f.message.said) all.insert(a.Whole());
+      }
+    }
+  }
+  return all;
+}
 
 }  // namespace testing_support

@@ -6,8 +6,9 @@
 # speech-dispatcher on its dummy output (no sound card), Debian's Orca with
 # settings of its own (speech on, braille and sounds off) writing a debug
 # log, and how to read that log: `press` presses keys and keeps what Orca
-# said after them in `said`; `heard`, `heard_once` and `not_heard` check it.
-# The same set-up as tests/e2e/screen_reader.sh, for the other editions.
+# said after them in `said`; `heard` (a whole utterance), `heard_part`,
+# `heard_once` and `not_heard` check it, and `never_heard` checks all it
+# said since the first key.
 e2e_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/../e2e" && pwd)
 start_accessibility
 
@@ -68,10 +69,15 @@ press() {
   said=$(spoken_since "$from")
   printf '%s → %s\n' "$*" "$(tr '\n' '|' <<<"$said")" | tee -a "$transcript"
 }
-heard() { grep -q -F -- "$1" <<<"$said" || fail "after '$step' Orca did not say \"$1\"; it said: $said"; }
+heard() { grep -q -F -x -- "$1" <<<"$said" || fail "after '$step' Orca did not say \"$1\"; it said: $said"; }
+heard_part() { grep -q -F -- "$1" <<<"$said" || fail "after '$step' Orca did not say \"$1\"; it said: $said"; }
 heard_once() {
   local count
   count=$(grep -c -F -- "$1" <<<"$said" || true)
   [ "$count" -eq 1 ] || fail "after '$step' \"$1\" was said $count times: $said"
 }
 not_heard() { ! grep -q -F -- "$1" <<<"$said" || fail "after '$step' Orca said \"$1\": $said"; }
+# never_heard TEXT: nothing Orca said after any key held TEXT.
+never_heard() {
+  ! grep -F -- "$1" "$transcript" || fail "Orca said \"$1\" (above), which the voice cannot read"
+}

@@ -7,8 +7,10 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QStringList>
 #include <QTest>
+#include <QTextDocument>
 
 #include <string>
 #include <vector>
@@ -32,6 +34,12 @@ inline QStringList Rows(const QListWidget* list) {
   QStringList rows;
   for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
   return rows;
+}
+
+// The message box's text as its document holds it, line breaks as LF. Its
+// plain text would turn the paragraphs' no-break spaces into blanks.
+inline QString Shown(const QPlainTextEdit* box) {
+  return box->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
 }
 
 // The selected row of a visible list as the widget has it, -1 for none.

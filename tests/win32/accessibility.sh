@@ -12,9 +12,12 @@
 # asked for what it does report (the message box's name from its unseen
 # label, the button's caption), the announcer's text is read with the
 # probe, and its live-region events are watched.
-# Usage: accessibility.sh BUILD-DIR
+# Usage: accessibility.sh BUILD-DIR SPOKEN_FORMS
 source "$(dirname "$0")/wine.sh"
 build=$1
+spoken_forms=$2
+# How the shared design says a row.
+words() { "$spoken_forms" row "$1"; }
 exe="$build/app/tarsomel.exe"
 probe_exe="$build/tests/win32/probe.exe"
 [ -f "$exe" ] && [ -f "$probe_exe" ] || fail "no $exe or $probe_exe: build the win64 preset first"
@@ -76,8 +79,8 @@ echo "names through the accessibility proxy: ok"
 # Rows are read as the design says: a temperature in words, a name as it is.
 names=$(probe handle names)
 temperatures=$(probe handle temperatures)
-annotated "$temperatures" 1 "$name_guid" "минус 272 градуса Целзий" || fail "-272°C is not read in words"
-annotated "$temperatures" 6 "$name_guid" "120 градуса Целзий" || fail " 120°C is not read in words"
+annotated "$temperatures" 1 "$name_guid" "$(words "-272°C")" || fail "-272°C is not read in words"
+annotated "$temperatures" 6 "$name_guid" "$(words " 120°C")" || fail " 120°C is not read in words"
 annotated "$names" 1 "$name_guid" "Водород" && fail "a name row was given a name other than its text"
 echo "temperature rows in words: ok"
 
@@ -106,13 +109,13 @@ announced() {
 }
 pick names 0
 click_row temperatures 1
-announced "минус 259 градуса Целзий. Вярно Водород температура на топене минус 259 градуса Целзий" "Водородът"
+announced "$(words "-259°C"). Вярно Водород температура на топене $(words "-259°C")" "Водородът"
 wait_for 10 "the played name is not read as '$played'" annotated "$names" 1 "$name_guid" "$played"
 wait_for 10 "the played temperature is not read as '$played'" annotated "$temperatures" 2 "$name_guid" "$played"
 echo "a right pair: announced in words, the played rows read as played"
 pick temperatures 0
 click_row names 2
-announced "Кислород. Грешен отговор за Кислород и температура на топене минус 272 градуса Целзий"
+announced "Кислород. Грешен отговор за Кислород и температура на топене $(words "-272°C")"
 echo "a wrong pair: announced in words"
 click_control command
 announced "Отначало: двата списъка са попълнени отново, съобщението е изчистено."
