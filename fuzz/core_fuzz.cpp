@@ -4,11 +4,13 @@
 // libFuzzer target over the quiz core and the window's handlers: the input
 // bytes are a sequence of pupil actions on in-memory controls, played
 // alongside the model of the game; any disagreement or broken invariant
-// aborts.
+// aborts. The same bytes, as text, go through the spoken form a screen
+// reader is given, which must never read out of bounds.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "game_model.h"
 #include "memory_main_window.h"
@@ -26,6 +28,8 @@ void Require(bool ok, const char* what) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string spoken = ui::SpokenText(std::string_view(reinterpret_cast<const char*>(data), size));
+  Require(spoken.size() >= size / 2, "the spoken form keeps the text");
   testing_support::MemoryMainWindow c;
   const quiz::ControlSet& set = c.main_window.Controls();
   model::Game m;
