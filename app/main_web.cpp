@@ -8,7 +8,6 @@
 
 #include "application.h"
 #include "lms.h"
-#include "rounds.h"
 #include "tarsomel_version.h"
 #include "window.h"
 
@@ -23,29 +22,13 @@ EM_JS(void, web_forget_binary, (), {
 });
 // clang-format on
 
-namespace {
-
-ui::web::Tarsomel* window = nullptr;
-
-}  // namespace
-
 int main() {
   ui::web::PreparePage();
+  // Both live as long as the page: the runtime stays after main returns.
   // The platform first, so that the session starts with the page.
   static ui::web::LearningPlatform platform;
-  static ui::Rounds rounds;
-  // Lives as long as the page: the runtime stays after main returns.
-  // Every verdict and restart, once, as a screen reader is told it: a round
-  // for the platform.
-  static ui::web::Tarsomel tarsomel([](const ui::Announcement&) {
-    const std::string& text = window->Controls().Text1(0).Text();
-    if (text.empty()) {
-      rounds.Restart();
-    } else if (const auto finished = rounds.Judged(text, window->Controls().List1(quiz::kNamesList))) {
-      platform.Report(*finished);
-    }
-  });
-  window = &tarsomel;
+  static ui::web::Tarsomel tarsomel;
+  tarsomel.Observe([](const ui::Outcome& outcome) { platform.Observe(outcome); });
   web_forget_binary();
   return 0;
 }

@@ -48,13 +48,11 @@ void FillLists(const ControlSet& controls) {
   }
 }
 
-void CheckPair(const ControlSet& controls) {
-  ListBox& names = controls.List1(kNamesList);
-  ListBox& temperatures = controls.List1(kTemperaturesList);
+Judgement JudgePair(const ControlSet& controls) {
+  const ListBox& names = controls.List1(kNamesList);
+  const ListBox& temperatures = controls.List1(kTemperaturesList);
   const ListBox& names_table = controls.List1(kNamesTable);
   const ListBox& keys_table = controls.List1(kKeyTemperaturesTable);
-  const ListBox& descriptions_table = controls.List1(kDescriptionsTable);
-  TextBox& box = controls.Text1(0);
 
   const int16_t sel0 = names.ListIndex();
   const int16_t sel1 = temperatures.ListIndex();
@@ -66,9 +64,19 @@ void CheckPair(const ControlSet& controls) {
   for (int16_t i = 0; i < n; ++i) {
     if (names.List(sel0) == names_table.List(i)) found = i;
   }
-  const bool right = found >= 0 && temperatures.List(sel1) == keys_table.List(found);
+  return {sel0, sel1, found, found >= 0 && temperatures.List(sel1) == keys_table.List(found)};
+}
 
-  if (right) {
+void CheckPair(const ControlSet& controls) {
+  ListBox& names = controls.List1(kNamesList);
+  ListBox& temperatures = controls.List1(kTemperaturesList);
+  const ListBox& descriptions_table = controls.List1(kDescriptionsTable);
+  TextBox& box = controls.Text1(0);
+
+  const Judgement judged = JudgePair(controls);
+  const int16_t sel0 = judged.name_row;
+  const int16_t sel1 = judged.temperature_row;
+  if (judged.right) {
     box.SetText(std::string(kRightVerdict));
     Append(box, {names.List(sel0), " температура на топене ", temperatures.List(sel1), kLineBreak});
     // The description is taken at the chosen row, which is the table row:

@@ -122,6 +122,9 @@ extern const std::array<std::string_view, kElements> kNames;
 extern const std::array<std::string_view, kElements> kKeyTemperatures;
 extern const std::array<std::string_view, kElements> kDescriptions;
 extern const std::array<std::string_view, kElements> kShownTemperatures;
+// The chemical symbol of the element at the same position in kNames, for
+// reports that must name an element in Latin letters.
+extern const std::array<std::string_view, kElements> kSymbols;
 
 // Appends the table rows to List1(2) to List1(5).
 void LoadTables(const ControlSet& controls);
@@ -131,6 +134,18 @@ void FillLists(const ControlSet& controls);
 
 // How the message box's text starts after a right pair.
 inline constexpr std::string_view kRightVerdict = "Вярно ";
+
+// The pair selected in the two visible lists, judged: the rows chosen, the
+// element the name row is (its position in the tables; -1 for a played
+// row, which is no element) and whether the temperature is its melting
+// point. Reads the controls only; the caller makes sure both lists have a
+// selection.
+struct Judgement {
+  int16_t name_row, temperature_row;
+  int16_t element;
+  bool right;
+};
+Judgement JudgePair(const ControlSet& controls);
 
 // Judges the pair selected in the two visible lists, writes the verdict into
 // the message box, blanks both chosen rows and clears both selections. The

@@ -125,6 +125,10 @@ const std::array<std::string_view, kElements> kShownTemperatures = {
     "-272°C", "-259°C", "-249°C", "-219°C", "-210°C", " 120°C", " 650°C", "1414°C", "1538°C", "3500°C",
 };
 
+const std::array<std::string_view, kElements> kSymbols = {
+    "H", "He", "O", "C", "Ne", "Fe", "N", "Si", "Mg", "S",
+};
+
 void LoadTables(const ControlSet& controls) {
   const auto load = [&](int16_t index, const std::array<std::string_view, kElements>& rows) {
     ListBox& list = controls.List1(index);

@@ -384,20 +384,28 @@ void MainWindow::List1_Click(int16_t Index) {
   const int16_t names = controls_.List1(quiz::kNamesList).ListIndex();
   const int16_t temperatures = controls_.List1(quiz::kTemperaturesList).ListIndex();
   if (names > -1 && temperatures > -1) {
-    // The row just chosen is blanked by the check before a screen reader
-    // could read it, so the announcement says it first.
-    const bool names_clicked = Index == quiz::kNamesList;
-    const quiz::ListBox& clicked = controls_.List1(names_clicked ? quiz::kNamesList : quiz::kTemperaturesList);
-    Held held(text_, clicked.List(names_clicked ? names : temperatures));
-    quiz::CheckPair(controls_);
+    const quiz::ListBox& names_list = controls_.List1(quiz::kNamesList);
+    const quiz::ListBox& temperatures_list = controls_.List1(quiz::kTemperaturesList);
+    const Outcome outcome = {Outcome::Kind::kPair, quiz::JudgePair(controls_), names_list.List(names),
+                             temperatures_list.List(temperatures)};
+    {
+      // The row just chosen is blanked by the check before a screen reader
+      // could read it, so the announcement says it first.
+      Held held(text_, Index == quiz::kNamesList ? outcome.name : outcome.temperature);
+      quiz::CheckPair(controls_);
+    }
+    if (observer_) observer_(outcome);
   }
 }
 
 void MainWindow::Command1_Click(int16_t Index) {
   if (Index != 0) return;
-  Held held(text_);
-  quiz::FillLists(controls_);
-  controls_.Text1(0).SetText("");
+  {
+    Held held(text_);
+    quiz::FillLists(controls_);
+    controls_.Text1(0).SetText("");
+  }
+  if (observer_) observer_(Outcome{});
 }
 
 }  // namespace ui

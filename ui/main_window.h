@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -233,6 +234,17 @@ class MessageText : public quiz::TextBox {
   bool pending_ = false;
 };
 
+// What a handler did, as values: a pair judged (the rows chosen, what they
+// read, the element and whether it was right) or a restart. For an observer
+// such as a learning platform, which must never have to read it off the
+// screen.
+struct Outcome {
+  enum class Kind { kPair, kRestart };
+  Kind kind = Kind::kRestart;
+  quiz::Judgement pair = {-1, -1, -1, false};
+  std::string name, temperature;  // the two rows chosen, as they read then
+};
+
 // The main window's behaviour over its controls: the two lists the pupil
 // plays with and the message box, given by the edition's layer; the four
 // element tables, which the pupil never sees, are kept here in memory.
@@ -243,6 +255,9 @@ class MainWindow {
   MainWindow& operator=(const MainWindow&) = delete;
 
   const quiz::ControlSet& Controls() const { return controls_; }
+  // Told of every pair judged and every restart, once the handler that
+  // made it has shown and announced it.
+  void Observe(std::function<void(const Outcome&)> observer) { observer_ = std::move(observer); }
 
   // Raised once, when the window's controls exist and before it is shown.
   void Form_Load();
@@ -255,6 +270,7 @@ class MainWindow {
   std::array<quiz::MemoryListBox, 4> tables_;
   MessageText& text_;
   quiz::ControlSet controls_;
+  std::function<void(const Outcome&)> observer_;
 };
 
 }  // namespace ui

@@ -5,24 +5,23 @@
 
 #include <algorithm>
 
-#include "main_window.h"
-
 namespace ui {
 
-std::optional<Rounds::Finished> Rounds::Judged(std::string_view verdict, const quiz::ListBox& names) {
-  if (finished_) return std::nullopt;
-  if (verdict.starts_with(quiz::kRightVerdict)) ++right_;
-  for (int16_t i = 0; i < names.ListCount(); ++i) {
-    if (!IsBlankRow(names.List(i))) return std::nullopt;
+std::optional<Rounds::Finished> Rounds::Observe(const Outcome& outcome) {
+  if (outcome.kind == Outcome::Kind::kRestart) {
+    played_ = {};
+    right_ = 0;
+    finished_ = false;
+    return std::nullopt;
   }
+  if (finished_) return std::nullopt;
+  const int16_t row = outcome.pair.name_row;
+  if (row >= 0 && row < quiz::kElements) played_[static_cast<size_t>(row)] = true;
+  if (outcome.pair.right) ++right_;
+  if (!std::all_of(played_.begin(), played_.end(), [](bool played) { return played; })) return std::nullopt;
   finished_ = true;
   best_ = std::max(best_, right_);
   return Finished{right_, best_};
-}
-
-void Rounds::Restart() {
-  right_ = 0;
-  finished_ = false;
 }
 
 std::optional<int16_t> Rounds::Best() const {

@@ -4,14 +4,15 @@
 // The game in rounds, as a learning platform (an LMS) is told it: a round
 // runs from the start, or from "Чисти", until every name row has been
 // played once; its score is the right pairs in it, 0 to 10. The best
-// finished round is the pupil's result. No toolkit, no platform here: an
-// edition that reports to one feeds this the handlers' verdicts.
+// finished round is the pupil's result. No toolkit, no platform here: fed
+// with the main window's outcomes.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
-#include <string_view>
 
+#include "main_window.h"
 #include "quiz.h"
 
 namespace ui {
@@ -27,18 +28,16 @@ class Rounds {
     bool operator==(const Finished&) const = default;
   };
 
-  // A pair was judged: `verdict` is what the message box now says, `names`
-  // the names list after the judged row was blanked. Gives the round's
-  // result when this pair finished it; pairs after that, until a restart,
-  // count for nothing.
-  std::optional<Finished> Judged(std::string_view verdict, const quiz::ListBox& names);
-  // "Чисти": a new round; an unfinished one is dropped.
-  void Restart();
+  // A pair judged or a restart. Gives the round's result when this pair
+  // finished it; pairs after that, until a restart, count for nothing. A
+  // restart drops an unfinished round.
+  std::optional<Finished> Observe(const Outcome& outcome);
 
   // The best finished round, if any round was finished.
   std::optional<int16_t> Best() const;
 
  private:
+  std::array<bool, quiz::kElements> played_{};  // name rows played this round
   int16_t right_ = 0;
   bool finished_ = false;
   int16_t best_ = -1;

@@ -8,6 +8,7 @@
 #include <array>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "main_window.h"
 #include "memory_main_window.h"
@@ -50,6 +51,44 @@ TEST(MainWindow, AVerdictAndARestartEachReachTheScreenOnce) {
   EXPECT_EQ(f.Text(), "");
   EXPECT_EQ(f.names.ListIndex(), -1);
   EXPECT_EQ(Rows(f.names), testing_support::kNames);
+}
+
+// An observer hears each pair judged and each restart once, as values, after
+// the screen has shown it; never a lone selection or a quiz's own Click.
+TEST(MainWindow, TellsItsObserverEachPairAndRestartAsValues) {
+  MemoryMainWindow f;
+  std::vector<ui::Outcome> told;
+  std::vector<std::string> shown_then;
+  f.main_window.Observe([&](const ui::Outcome& outcome) {
+    told.push_back(outcome);
+    shown_then.push_back(f.Text());
+  });
+  f.Pick(1, 0);  // -272°C alone
+  EXPECT_TRUE(told.empty());
+  f.Pick(0, 1);  // Хелий: right
+  f.Pick(0, 1);  // the played name row with  120°C: wrong, no element
+  f.Pick(1, 5);
+  f.Pick(0, 9);  // Сяра with the played temperature row
+  f.Pick(1, 0);
+  f.Restart();
+  ASSERT_EQ(told.size(), 4u);
+  EXPECT_EQ(told[0].kind, ui::Outcome::Kind::kPair);
+  EXPECT_EQ((std::array<int16_t, 3>{told[0].pair.name_row, told[0].pair.temperature_row, told[0].pair.element}),
+            (std::array<int16_t, 3>{1, 0, 1}));
+  EXPECT_TRUE(told[0].pair.right);
+  EXPECT_EQ(told[0].name, quiz::kNames[1]);
+  EXPECT_EQ(told[0].temperature, quiz::kShownTemperatures[0]);
+  EXPECT_TRUE(shown_then[0].starts_with(quiz::kRightVerdict));
+  EXPECT_EQ(told[1].pair.element, -1);
+  EXPECT_FALSE(told[1].pair.right);
+  EXPECT_EQ(told[1].name, " ");
+  EXPECT_EQ(told[2].pair.element, 9);
+  EXPECT_EQ(told[2].temperature, "  ");
+  EXPECT_FALSE(told[2].pair.right);
+  EXPECT_EQ(told[3].kind, ui::Outcome::Kind::kRestart);
+  EXPECT_EQ(shown_then[3], "");
+  // What an outcome says agrees with the verdict on the screen.
+  for (size_t i = 0; i < 3; ++i) EXPECT_EQ(told[i].pair.right, shown_then[i].starts_with(quiz::kRightVerdict)) << i;
 }
 
 TEST(MainWindow, OnlyTheFirstButtonRestarts) {

@@ -19,13 +19,23 @@ namespace {
 
 using testing_support::MemoryMainWindow;
 
-// The window and the rounds together, as an edition feeds them: every
-// verdict and every restart, once.
+// The window and the rounds together, as an edition feeds them: the
+// window's outcomes, every pair judged and every restart.
 struct Played {
+  Played() {
+    window.main_window.Observe([this](const ui::Outcome& outcome) {
+      ++outcomes;
+      if (auto result = rounds.Observe(outcome)) finished.push_back(*result);
+    });
+  }
+  Played(const Played&) = delete;
+  Played& operator=(const Played&) = delete;
+
   MemoryMainWindow window;
   model::Game game;
   ui::Rounds rounds;
   std::vector<ui::Rounds::Finished> finished;
+  int outcomes = 0;
   int right = 0;  // right pairs in the round, by the model
 
   void Pick(int16_t list, int16_t row) {
@@ -34,7 +44,6 @@ struct Played {
     game.Pick(list, row);
     if (window.message.said.size() == said) return;
     if (game.text.starts_with("Вярно")) ++right;
-    if (auto result = rounds.Judged(window.Text(), window.names)) finished.push_back(*result);
   }
   void Pair(int16_t name, int16_t temperature) {
     Pick(0, name);
@@ -43,7 +52,6 @@ struct Played {
   void Restart() {
     window.Restart();
     game.Restart();
-    rounds.Restart();
     right = 0;
   }
 };

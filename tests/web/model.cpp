@@ -6,7 +6,8 @@
 //   model design
 //     the design as JSON: the client area and every control in CSS pixels at
 //     zoom 1, the points whose colour the design fixes, captions, spoken
-//     names, tab order, the task, the rows and how each is read
+//     names, tab order, the task, the rows and how each is read, the
+//     elements' symbols
 //   model play [--sight N] MOVE...
 //     the in-memory window playing the moves, as JSON, one state per move:
 //     the message box's text, what a screen reader was told, the rows, the
@@ -123,6 +124,9 @@ void Design() {
   std::printf("\"spokenRows\":{%s},\n", Array(spoken_rows).substr(1, Array(spoken_rows).size() - 2).c_str());
   std::printf("\"names\":%s,\"temperatures\":%s,\n", Array(QuotedAll(testing_support::kNames)).c_str(),
               Array(QuotedAll(testing_support::kShown)).c_str());
+  std::vector<std::string> symbols;
+  for (const std::string_view symbol : quiz::kSymbols) symbols.push_back(Quoted(symbol));
+  std::printf("\"symbols\":%s,\n", Array(symbols).c_str());
   std::printf("\"task\":%s}\n", Quoted(ui::kTaskStatement).c_str());
 }
 

@@ -203,9 +203,6 @@ void WebTextBox::Show(const std::string& text) {
   shown_ = true;
 }
 
-void WebTextBox::Say(const Announcement& announcement) {
-  announcer_.Say(announcement);
-  if (said_) said_(announcement);
-}
+void WebTextBox::Say(const Announcement& announcement) { announcer_.Say(announcement); }
 
 }  // namespace ui::web

@@ -74,8 +74,7 @@ Element CreateMessageBox(Element parent);
 // the element only shows it, from its first line.
 class WebTextBox final : public MessageText {
  public:
-  WebTextBox(Element box, Announcer& announcer, std::function<void(const Announcement&)> said)
-      : box_(box), announcer_(announcer), said_(std::move(said)) {}
+  WebTextBox(Element box, Announcer& announcer) : box_(box), announcer_(announcer) {}
 
  protected:
   void Show(const std::string& text) override;
@@ -85,7 +84,6 @@ class WebTextBox final : public MessageText {
   Element box_;
   bool shown_ = false;  // a text was shown before
   Announcer& announcer_;
-  std::function<void(const Announcement&)> said_;
 };
 
 }  // namespace ui::web

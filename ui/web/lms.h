@@ -7,31 +7,46 @@
 // thrown; none of it shows in the window.
 #pragma once
 
-#include "rounds.h"
+#include <optional>
+
+#include "main_window.h"
+#include "scorm.h"
 
 namespace ui::web {
 
 class LearningPlatform {
  public:
   // Looks for the API the standard way (this window, its parents, then the
-  // opener and its parents); when found, starts the session
-  // (LMSInitialize), marks the lesson "incomplete" unless a finished
-  // attempt already counts, and finishes the session (LMSFinish) when the
-  // page is left.
+  // opener and its parents); when found and the session starts
+  // (LMSInitialize), reports to it from then on: the page out of sight
+  // saves, the page left finishes the session.
   LearningPlatform();
   LearningPlatform(const LearningPlatform&) = delete;
   LearningPlatform& operator=(const LearningPlatform&) = delete;
 
-  bool Connected() const { return connected_; }
+  bool Connected() const { return session_.has_value(); }
 
-  // A round was finished: the best score (0 to 10) and "completed", saved
-  // at once (LMSCommit). A score the platform already holds from an
-  // earlier visit is never lowered.
-  void Report(const Rounds::Finished& finished);
+  // A pair judged or a restart in the window.
+  void Observe(const Outcome& outcome);
+
+  // From the page's events.
+  void Hidden();
+  void Leave();
 
  private:
-  bool connected_ = false;
-  int held_score_ = -1;  // the platform's score at the start, -1 for none
+  class Api final : public ScormApi {
+   public:
+    std::string Get(std::string_view element) override;
+    bool Set(std::string_view element, std::string_view value) override;
+    bool Commit() override;
+    bool Finish() override;
+  };
+
+  Moment Now() const;
+
+  Api api_;
+  double started_ = 0;  // the page's clock, in milliseconds, at the start
+  std::optional<ScormSession> session_;
 };
 
 }  // namespace ui::web

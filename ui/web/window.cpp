@@ -48,7 +48,7 @@ void Place(Element element, const Twips& t) {
 
 }  // namespace
 
-Tarsomel::Tarsomel(std::function<void(const Announcement&)> said) {
+Tarsomel::Tarsomel() {
   the_window = this;
   // The page's one landmark holds the client area.
   frame_ = Create("main", kBody);
@@ -101,7 +101,7 @@ Tarsomel::Tarsomel(std::function<void(const Announcement&)> said) {
   web_listen_command(command_);
 
   announcer_ = std::make_unique<Announcer>(client_);
-  message_ = std::make_unique<WebTextBox>(text_, *announcer_, std::move(said));
+  message_ = std::make_unique<WebTextBox>(text_, *announcer_);
   // The tables are loaded and the task is shown when the main window is made.
   main_window_ = std::make_unique<MainWindow>(*visible_[0], *visible_[1], *message_);
   Form_Load();

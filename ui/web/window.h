@@ -21,12 +21,12 @@ class Tarsomel {
  public:
   // Makes the page: the client area with its controls laid out, the task
   // shown, the lists filled and the focus in the message box.
-  // `said` hears every announcement, after the screen reader has.
-  explicit Tarsomel(std::function<void(const Announcement&)> said = {});
+  Tarsomel();
   Tarsomel(const Tarsomel&) = delete;
   Tarsomel& operator=(const Tarsomel&) = delete;
 
   const quiz::ControlSet& Controls() const { return main_window_->Controls(); }
+  void Observe(std::function<void(const Outcome&)> observer) { main_window_->Observe(std::move(observer)); }
   WebListBox& List(int16_t index) { return *visible_.at(static_cast<size_t>(index)); }
 
   // Event handlers.
