@@ -86,4 +86,18 @@ ListState PressKey(const quiz::ListBox& rows, ListState state, KeyPress press, i
   }
 }
 
+void MoveTo(KeyedList& list, const ListState& before, const ListState& after) {
+  if (after.selected != before.selected && after.selected >= 0 && !list.ShowSelection(after.selected)) return;
+  if (after.mark != before.mark && after.mark >= 0) list.ShowMark(after.mark);
+}
+
+void SetSelection(KeyedList& list, int16_t row) {
+  if (row < 0) {
+    list.ShowMark(-1);
+    list.ShowSelection(-1);
+  } else if (list.ShowSelection(row)) {
+    list.ShowMark(row);
+  }
+}
+
 }  // namespace ui

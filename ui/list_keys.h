@@ -45,6 +45,36 @@ ListState PressKey(const quiz::ListBox& rows, ListState state, KeyPress press, i
 // A click or tap on a row marks and selects it, whatever was before.
 constexpr ListState ClickRow(int16_t row) { return {row, row}; }
 
+// An edition's list as these rules move it: its selection, which it
+// reports as a Click, and its focus mark.
+class KeyedList {
+ public:
+  virtual ~KeyedList() = default;
+  // Selects `row` (-1: none) and reports the change; whether the row is
+  // still selected once the handler it reported to has run.
+  virtual bool ShowSelection(int16_t row) = 0;
+  // Puts the focus mark on `row` (-1: none).
+  virtual void ShowMark(int16_t row) = 0;
+
+ protected:
+  KeyedList() = default;
+  KeyedList(const KeyedList&) = default;
+  KeyedList& operator=(const KeyedList&) = default;
+};
+
+// Moves `list` from `before` to `after`, as PressKey or ClickRow gave it.
+// The selection first: choosing a row reports a Click, and when that
+// completes a pair the quiz judges it and clears the list, mark and all.
+// If the handler so undid the selection, the mark stays away, so that a
+// screen reader is not sent to a row the verdict has just blanked: the
+// announcement says which row it was.
+void MoveTo(KeyedList& list, const ListState& before, const ListState& after);
+
+// The quiz writes a list's selection (ListIndex): a cleared selection
+// forgets the mark too, so that the next arrow starts at the top; a
+// selected row is marked.
+void SetSelection(KeyedList& list, int16_t row);
+
 // The first character of UTF-8 text, or nothing when it is empty or not
 // valid UTF-8; for turning a toolkit's typed text into a KeyPress.
 std::optional<char32_t> FirstCharacter(std::string_view utf8);

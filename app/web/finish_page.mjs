@@ -1,57 +1,82 @@
 // SPDX-FileCopyrightText: 2026 Tarsomel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Finishes the page emscripten linked: writes in the title (the design's
-// caption), the icons and a Content-Security-Policy that lets the page load
-// nothing but its own files.
-//   node finish_page.mjs single LINKED.html DESIGN.json ICONS OUT.html
-//     the one-file page: its script inline (allowed by its hash), the icon
-//     as a data: address, no request at all after it is opened
-//   node finish_page.mjs site LINKED.html DESIGN.json ICONS OUT_DIR
-//     index.html, its .js and .wasm, the icons, a web app manifest and a
+// Makes the pages around the linked program (tarsomel.js and its .wasm):
+// the page's template (page.html) with the window drawn as markup and its
+// stylesheet (page.css, with the design's values written in), both from
+// the design (DESIGN.json), the title, the icons and a
+// Content-Security-Policy that lets the page load nothing but its own files.
+//   node finish_page.mjs single PROGRAM.js DESIGN.json ICONS OUT.html
+//     the one-file page: the program inline (allowed by its hash), its
+//     WebAssembly as base64 in a block of its own, the icon as a data:
+//     address; no request at all after it is opened
+//   node finish_page.mjs site PROGRAM.js DESIGN.json ICONS OUT_DIR
+//     index.html, the program's files, the icons, a web app manifest and a
 //     service worker that keeps them all for use offline
 import { createHash } from 'node:crypto';
 import { copyFileSync, mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { basename, dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
-const [mode, linked, designPath, icons, out] = process.argv.slice(2);
+const [mode, program, designPath, icons, out] = process.argv.slice(2);
 if (!['single', 'site'].includes(mode) || !out) {
-  console.error('usage: finish_page.mjs single|site LINKED.html DESIGN.json ICONS OUT');
+  console.error('usage: finish_page.mjs single|site PROGRAM.js DESIGN.json ICONS OUT');
   process.exit(2);
 }
 const here = dirname(fileURLToPath(import.meta.url));
 const design = JSON.parse(readFileSync(designPath, 'utf8'));
-let html = readFileSync(linked, 'utf8');
+const js = readFileSync(program, 'utf8');
+const wasmPath = program.replace(/\.js$/, '.wasm');
 const sizes = [32, 64, 128, 192, 512];
 
-const escape = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
+const escape = (text) =>
+  text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
 const sha256 = (text) => `'sha256-${createHash('sha256').update(text, 'utf8').digest('base64')}'`;
-const replaceOnce = (text, from, to) => {
-  if (!text.includes(from)) throw new Error(`${linked}: no ${from}`);
-  return text.replace(from, () => to);
-};
 
-// Every inline script, by its hash: the page has no other way to run code.
-const inlineHashes = (page) => [...page.matchAll(/<script>([\s\S]*?)<\/script>/g)].map((m) => sha256(m[1]));
+// Writes `values` into a template's @name@ places: every place must have a
+// value and every value a place, so that a misspelt name cannot pass.
+function fill(template, values, what) {
+  const used = new Set();
+  const filled = template.replace(/@([A-Za-z]+)@/g, (place, name) => {
+    if (!(name in values)) throw new Error(`${what}: no value for ${place}`);
+    used.add(name);
+    return values[name];
+  });
+  const unused = Object.keys(values).filter((name) => !used.has(name));
+  if (unused.length) throw new Error(`${what}: no place for ${unused.join(', ')}`);
+  return filled;
+}
+
+// The stylesheet without its licence header, which the page carries once.
+const style = fill(readFileSync(join(here, 'page.css'), 'utf8'), design.style, 'page.css')
+  .replace(/^(\/\* SPDX-[^*]*\*\/\n)+/, '')
+  .trimEnd();
+if (/<\/style/i.test(style)) throw new Error('page.css: it would end the page\'s <style>');
 
 // Nothing from anywhere: no other site, no fonts, no frames, no forms.
 const common = ["default-src 'none'", "base-uri 'none'", "form-action 'none'", "object-src 'none'"];
-
-html = replaceOnce(html, '<title>Tarsomel</title>', `<title>${escape(design.caption)}</title>`);
+const page = (values) =>
+  fill(readFileSync(join(here, 'page.html'), 'utf8'), { TITLE: escape(design.caption), STYLE: style,
+    BODY: design.body.trimEnd(), ...values }, 'page.html');
 
 if (mode === 'single') {
+  if (/<\/script/i.test(js)) throw new Error(`${program}: it would end the page's <script>`);
   const icon = readFileSync(join(icons, 'tarsomel-32.png')).toString('base64');
-  html = replaceOnce(html, '@HEAD@', `<link rel="icon" type="image/png" sizes="32x32" href="data:image/png;base64,${icon}">`);
-  const scripts = inlineHashes(html);
-  if (scripts.length !== 1) throw new Error(`${linked}: ${scripts.length} inline scripts, expected the one`);
-  const csp = [...common, `script-src ${scripts.join(' ')} 'wasm-unsafe-eval'`, "style-src 'unsafe-inline'",
+  const wasm = readFileSync(wasmPath).toString('base64');
+  const csp = [...common, `script-src ${sha256(js)} 'wasm-unsafe-eval'`, "style-src 'unsafe-inline'",
     'img-src data:'].join('; ');
-  html = replaceOnce(html, '@CSP@', csp);
+  const html = page({
+    CSP: csp,
+    HEAD: `<link rel="icon" type="image/png" sizes="32x32" href="data:image/png;base64,${icon}">`,
+    // The block is data, never run; the program's loader reads it.
+    SCRIPTS: `<script type="application/octet-stream" id="t-wasm">${wasm}</script>\n<script>${js}</script>`,
+  });
   mkdirSync(dirname(out), { recursive: true });
   writeFileSync(out, html);
 } else {
   mkdirSync(join(out, 'icons'), { recursive: true });
+  const base = basename(program);
+  const wasm = basename(wasmPath);
   const head = [
     '<link rel="manifest" href="manifest.webmanifest">',
     '<link rel="icon" type="image/png" sizes="32x32" href="icons/tarsomel-32.png">',
@@ -59,14 +84,11 @@ if (mode === 'single') {
     `<meta name="theme-color" content="${design.windowColour}">`,
     '<script defer src="install.js"></script>',
   ].join('\n');
-  html = replaceOnce(html, '@HEAD@', head);
-  if (inlineHashes(html).length !== 0) throw new Error(`${linked}: the site's page has an inline script`);
   const csp = [...common, "script-src 'self' 'wasm-unsafe-eval'", "connect-src 'self'", "img-src 'self'",
     "manifest-src 'self'", "worker-src 'self'", "style-src 'unsafe-inline'"].join('; ');
-  html = replaceOnce(html, '@CSP@', csp);
-  writeFileSync(join(out, 'index.html'), html);
-  const base = basename(linked, '.html');
-  for (const file of [`${base}.js`, `${base}.wasm`]) copyFileSync(join(dirname(linked), file), join(out, file));
+  writeFileSync(join(out, 'index.html'), page({ CSP: csp, HEAD: head, SCRIPTS: `<script defer src="${base}"></script>` }));
+  copyFileSync(program, join(out, base));
+  copyFileSync(wasmPath, join(out, wasm));
   for (const size of sizes) copyFileSync(join(icons, `tarsomel-${size}.png`), join(out, 'icons', `tarsomel-${size}.png`));
   copyFileSync(join(here, 'install.js'), join(out, 'install.js'));
 
@@ -87,11 +109,13 @@ if (mode === 'single') {
 
   // The worker keeps every file of the site; its cache is named after their
   // contents, so that a new version replaces the old one whole.
-  const files = ['./', 'index.html', `${base}.js`, `${base}.wasm`, 'install.js', 'manifest.webmanifest',
+  const files = ['./', 'index.html', base, wasm, 'install.js', 'manifest.webmanifest',
     ...sizes.map((size) => `icons/tarsomel-${size}.png`)];
   const digest = createHash('sha256');
   for (const file of files.slice(1)) digest.update(readFileSync(join(out, file)));
-  const worker = replaceOnce(replaceOnce(readFileSync(join(here, 'sw.js'), 'utf8'), "'@FILES@'", JSON.stringify(files)),
-    '@VERSION@', digest.digest('hex').slice(0, 16));
+  const worker = readFileSync(join(here, 'sw.js'), 'utf8')
+    .replace("'@FILES@'", () => JSON.stringify(files))
+    .replace('@VERSION@', () => digest.digest('hex').slice(0, 16));
+  if (worker.includes('@')) throw new Error('sw.js: a place left unfilled');
   writeFileSync(join(out, 'sw.js'), worker);
 }

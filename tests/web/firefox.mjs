@@ -6,7 +6,7 @@
 // each compared with the in-memory window, the live region included; the
 // page laid out as the design says.
 import puppeteer from 'puppeteer-core';
-import { design, equal, near, onePageUrl, play, readPage, run, samePlay, scratch } from './support.mjs';
+import { design, equal, near, onePageUrl, play, quizReady, readPage, run, samePlay, scratch } from './support.mjs';
 
 await run('web.firefox', async (onClose) => {
   const profile = scratch('tarsomel-firefox-');
@@ -20,7 +20,7 @@ await run('web.firefox', async (onClose) => {
   page.on('pageerror', (error) => errors.push(error.message));
   await page.setViewport({ width: 800, height: 600 });
   await page.goto(onePageUrl);
-  await page.waitForFunction(() => document.querySelectorAll('#t-temperatures > [role=option]').length === 10);
+  await page.waitForFunction(quizReady);
   equal((await page.evaluate(readPage)).focus, 'textarea', 'the focus at start');
   const names = await page.evaluate(() => {
     const c = document.querySelector('.t-client').getBoundingClientRect();

@@ -30,26 +30,12 @@
 #include "list_keys.h"
 #include "main_window.h"
 #include "memory_main_window.h"
+#include "page.h"
 #include "rows.h"
 
 namespace {
 
-std::string Quoted(std::string_view text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      out += escaped;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
+std::string Quoted(std::string_view text) { return ui::web::page::Json(text); }
 
 std::string Array(const std::vector<std::string>& items) {
   std::string out = "[";

@@ -18,7 +18,7 @@ import { copyFileSync, mkdirSync, readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { build, check, chromium, design, equal, open, play, readPage, run, samePlay, scratch, serve } from './support.mjs';
+import { build, check, chromium, design, equal, open, play, quizReady, readPage, run, samePlay, scratch, serve } from './support.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const zip = join(build, 'packages', 'tarsomel-1.00-scorm12.zip');
@@ -152,7 +152,7 @@ print(json.dumps({'schema': root.findtext('cp:metadata/cp:schema', None, ns), 'v
     await page.goto(`${server.url}lms.html${query}`);
     await page.waitForFunction(() => {
       const doc = document.getElementById('sco').contentDocument;
-      return doc && doc.querySelectorAll('#t-temperatures > [role=option]').length === 10;
+      return doc && !!doc.querySelector('main[data-ready]');
     });
     const frame = page.frameLocator('#sco');
     const sco = () => page.frame({ url: /tarsomel\.html/ });
@@ -248,7 +248,7 @@ print(json.dumps({'schema': root.findtext('cp:metadata/cp:schema', None, ns), 'v
   const platform = await page.context().newPage();
   await platform.goto(`${server.url}lms.html?window`);
   const [popup] = await Promise.all([platform.waitForEvent('popup'), platform.click('#launch')]);
-  await popup.waitForFunction(() => document.querySelectorAll('#t-temperatures > [role=option]').length === 10);
+  await popup.waitForFunction(quizReady);
   const seven = roundWith(7);
   for (const move of seven) {
     await popup.locator(`${move[1] === '0' ? '#t-names' : '#t-temperatures'} > [role=option]`).nth(Number(move.slice(3))).click();
@@ -277,7 +277,7 @@ print(json.dumps({'schema': root.findtext('cp:metadata/cp:schema', None, ns), 'v
   const broken = await chromium(onClose);
   await broken.page.goto(`${server.url}lms.html?throwing`);
   const brokenFrame = broken.page.frameLocator('#sco');
-  await brokenFrame.locator('#t-temperatures > [role=option]').nth(9).waitFor();
+  await brokenFrame.locator('main[data-ready]').waitFor();
   const all = roundWith(10);
   for (const move of all) {
     await brokenFrame.locator(`${move[1] === '0' ? '#t-names' : '#t-temperatures'} > [role=option]`).nth(Number(move.slice(3))).click();

@@ -104,11 +104,14 @@ export function watch(page) {
   return seen;
 }
 
-// Opens the page and waits for the quiz to be filled.
+// Whether the program has taken over the window the page drew, in the page.
+export const quizReady = () => !!document.querySelector('main[data-ready]')
+  && document.querySelectorAll('#t-temperatures > [role=option]').length === 10;
+
+// Opens the page and waits for the program to take over the quiz.
 export async function open(page, url) {
   await page.goto(url);
-  await page.waitForFunction(() => document.querySelectorAll('#t-temperatures > [role=option]').length === 10,
-    null, { timeout: 20000 });
+  await page.waitForFunction(quizReady, null, { timeout: 20000 });
 }
 
 // Gives the page a new size and waits until the page has it (bounded) and

@@ -6,7 +6,7 @@
 // game: a right pair, a wrong pair by keyboard, a restart, each compared
 // with the in-memory window, the live region included.
 import { Builder, By, Key } from 'selenium-webdriver';
-import { design, equal, near, onePageUrl, play, readPage, run, samePlay } from './support.mjs';
+import { design, equal, near, onePageUrl, play, quizReady, readPage, run, samePlay } from './support.mjs';
 
 const server = process.argv[3];
 
@@ -17,7 +17,7 @@ await run('web.webkit', async (onClose) => {
   }).build();
   onClose(() => driver.quit());
   await driver.get(onePageUrl);
-  await driver.wait(async () => driver.executeScript(() => document.querySelectorAll('#t-temperatures > [role=option]').length === 10), 20000);
+  await driver.wait(async () => driver.executeScript(quizReady), 20000);
   const read = () => driver.executeScript(`return (${readPage.toString()})()`);
   equal((await read()).focus, 'textarea', 'the focus at start');
   const names = await driver.executeScript(() => {

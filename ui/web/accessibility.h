@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tarsomel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What a screen reader is told about the page: the controls' names and
-// descriptions from the main window's design, how a row is read, and the
-// announcer.
+// What a screen reader is told about the page beyond what its markup says
+// (every control's role, name and description, written from the design):
+// how a row is read when the quiz changes it, and the announcer.
 #pragma once
 
 #include <string>
@@ -12,10 +12,6 @@
 #include "main_window.h"
 
 namespace ui::web {
-
-// The control's name and description as the design gives them; the
-// description is a hidden element the control refers to.
-void Describe(Element element, Control control);
 
 // A row's two parts: what it shows and what a screen reader reads.
 struct RowParts {
@@ -29,13 +25,11 @@ struct RowParts {
 // contain the visible text, which checkers rightly report.
 void SpeakRow(const RowParts& parts, const std::string& row);
 
-// Tells a screen reader something wherever the keyboard focus is: a polite
-// live region that draws nothing and is never focused. Each announcement
-// replaces the last as new content, so that the same words twice in a row
-// (two restarts) are read twice.
+// Tells a screen reader something wherever the keyboard focus is: the
+// page's polite live region, which draws nothing and is never focused.
 class Announcer {
  public:
-  explicit Announcer(Element parent);
+  explicit Announcer(Element region) : region_(region) {}
   void Say(const Announcement& announcement);
 
  private:

@@ -3,72 +3,22 @@
 
 #include "controls.h"
 
-#include <emscripten/emscripten.h>
-
-#include <algorithm>
 #include <utility>
 
-// clang-format off
-EM_JS(void, web_detach, (int element), { Module['tarsomelElements'][element].remove(); });
+#include "page.h"
 
-EM_JS(void, web_append, (int parent, int element), {
-  var elements = Module['tarsomelElements'];
-  elements[parent].appendChild(elements[element]);
-});
-
-EM_JS(void, web_set_flag, (int element, const char* name, int size, int on),
-      { Module['tarsomelElements'][element].classList.toggle(UTF8ToString(name, size), !!on); });
-
-EM_JS(int, web_rows_in_sight, (int list), {
-  var element = Module['tarsomelElements'][list];
-  var row = element.firstElementChild;
-  return row && row.offsetHeight > 0 ? Math.floor(element.clientHeight / row.offsetHeight) : 1;
-});
-
-EM_JS(void, web_scroll_to, (int list, int row), {
-  // Only the list scrolls, never the page around it.
-  var elements = Module['tarsomelElements'];
-  var box = elements[list];
-  var shown = elements[row];
-  if (shown.offsetTop < box.scrollTop) {
-    box.scrollTop = shown.offsetTop;
-  } else if (shown.offsetTop + shown.offsetHeight > box.scrollTop + box.clientHeight) {
-    box.scrollTop = shown.offsetTop + shown.offsetHeight - box.clientHeight;
-  }
-});
-
-EM_JS(void, web_scroll_top, (int element), { Module['tarsomelElements'][element].scrollTop = 0; });
-
-EM_JS(void, web_refuse_edits, (int box), {
-  // Read-only already refuses these; said again for every way text could
-  // come in or go out of the box other than being copied.
-  var element = Module['tarsomelElements'][box];
-  ['beforeinput', 'paste', 'cut', 'drop', 'compositionstart'].forEach(function(kind) {
-    element.addEventListener(kind, function(event) { event.preventDefault(); });
-  });
-});
-
-EM_JS(void, web_show_text, (int box, const char* text, int size, int scrolled), {
-  var element = Module['tarsomelElements'][box];
-  element.value = UTF8ToString(text, size);
-  // Setting the value leaves the caret, and the view, at its end.
-  element.setSelectionRange(0, 0);
-  if (scrolled) element.scrollTop = 0;
-});
-// clang-format on
-
-namespace ui::web {
-
-namespace {
-
-// The class of the row with the focus mark, which the style rules draw.
-constexpr std::string_view kMarkClass = "t-mark";
-
-void SetFlag(Element element, std::string_view name, bool on) {
-  web_set_flag(element, name.data(), static_cast<int>(name.size()), on ? 1 : 0);
+// In library.js.
+extern "C" {
+void tarsomel_detach(int element);
+void tarsomel_append(int parent, int element);
+int tarsomel_rows_in_sight(int list);
+void tarsomel_scroll_to(int list, int row);
+void tarsomel_scroll_top(int element);
+void tarsomel_refuse_edits(int box);
+void tarsomel_show_text(int box, const char* text, int size);
 }
 
-}  // namespace
+namespace ui::web {
 
 std::optional<KeyPress> ListKeyOf(std::string_view key, bool control, bool other) {
   if (other) return std::nullopt;
@@ -90,15 +40,16 @@ std::optional<KeyPress> ListKeyOf(std::string_view key, bool control, bool other
   return KeyPress{ListKey::kCharacter, false, *typed};
 }
 
-WebListBox::WebListBox(Element list, std::string id, std::function<void()> changed)
-    : list_(list), id_(std::move(id)), changed_(std::move(changed)) {
-  SetAttribute(list_, "id", id_);
-  SetAttribute(list_, "role", "listbox");
-  SetAttribute(list_, "tabindex", "0");
-  SetAttribute(list_, "class", "t-list");
+WebListBox::WebListBox(std::string_view id, const std::vector<std::string>& drawn, std::function<void()> changed)
+    : list_(Find("#" + std::string(id))), id_(id), changed_(std::move(changed)) {
+  for (size_t i = 0; i < drawn.size(); ++i) {
+    const Element row = Find("#" + page::RowId(id_, static_cast<int>(i)));
+    rows_.push_back({row, {Child(row, 0), Child(row, 1)}, drawn[i]});
+  }
+  in_page_ = rows_.size();
 }
 
-bool WebListBox::Select(int16_t selected) {
+bool WebListBox::ShowSelection(int16_t selected) {
   if (selected == state_.selected) return true;
   if (state_.selected >= 0) SetAttribute(rows_[static_cast<size_t>(state_.selected)].row, "aria-selected", "false");
   state_.selected = selected;
@@ -107,9 +58,9 @@ bool WebListBox::Select(int16_t selected) {
   return state_.selected == selected;
 }
 
-void WebListBox::Mark(int16_t mark) {
+void WebListBox::ShowMark(int16_t mark) {
   if (state_.mark >= 0 && static_cast<size_t>(state_.mark) < rows_.size()) {
-    SetFlag(rows_[static_cast<size_t>(state_.mark)].row, kMarkClass, false);
+    SetClass(rows_[static_cast<size_t>(state_.mark)].row, page::kMarkClass, false);
   }
   state_.mark = mark;
   if (mark < 0) {
@@ -117,92 +68,88 @@ void WebListBox::Mark(int16_t mark) {
     return;
   }
   const Element row = rows_[static_cast<size_t>(mark)].row;
-  SetFlag(row, kMarkClass, true);
-  SetAttribute(list_, "aria-activedescendant", id_ + "-" + std::to_string(mark));
-  web_scroll_to(list_, row);
+  SetClass(row, page::kMarkClass, true);
+  SetAttribute(list_, "aria-activedescendant", page::RowId(id_, mark));
+  tarsomel_scroll_to(list_, row);
 }
 
 void WebListBox::SetListIndex(int16_t i) {
   quiz::CheckSelection("ListIndex write", i, ListCount());
-  // The mark goes with a cleared selection, so that the next arrow starts
-  // at the top; a selected row is marked.
-  if (i < 0) Mark(-1);
-  Select(i);
-  if (i >= 0 && state_.selected == i) Mark(i);
+  SetSelection(*this, i);
 }
 
 void WebListBox::Click(int16_t row) {
   if (row < 0 || row >= ListCount()) return;
-  const ListState after = ClickRow(row);
-  if (Select(after.selected)) Mark(after.mark);
+  MoveTo(*this, state_, ClickRow(row));
 }
 
 void WebListBox::Press(const KeyPress& press) {
-  const ListState before = state_;
-  const ListState after = PressKey(*this, before, press, static_cast<int16_t>(web_rows_in_sight(list_)));
-  // The selection first: choosing a row reports a Click, and when that
-  // completes a pair the quiz judges it and clears the list, mark and all.
-  // The mark then stays away, so that a screen reader is not sent to a row
-  // the verdict has just blanked: the announcement says which row it was.
-  if (after.selected != before.selected && after.selected >= 0 && !Select(after.selected)) return;
-  if (after.mark != state_.mark && after.mark >= 0) Mark(after.mark);
+  MoveTo(*this, state_, PressKey(*this, state_, press, static_cast<int16_t>(tarsomel_rows_in_sight(list_))));
 }
 
-void WebListBox::ShowRow(int16_t i, const std::string& /*before*/) {
-  SpeakRow(rows_[static_cast<size_t>(i)].parts, List(i));
+void WebListBox::Show(size_t i) {
+  Row& row = rows_[i];
+  const std::string& text = List(static_cast<int16_t>(i));
+  if (row.shown == text) return;
+  SpeakRow(row.parts, text);
+  row.shown = text;
 }
+
+void WebListBox::ShowRow(int16_t i, const std::string& /*before*/) { Show(static_cast<size_t>(i)); }
 
 void WebListBox::ShowAddedRow() {
   const auto i = static_cast<size_t>(ListCount() - 1);
-  if (i < rows_.size()) {
-    web_append(list_, rows_[i].row);
-  } else {
+  if (i >= rows_.size()) {
     Row row;
     row.row = Create("div", list_);
-    SetAttribute(row.row, "id", id_ + "-" + std::to_string(i));
+    SetAttribute(row.row, "id", page::RowId(id_, static_cast<int>(i)));
     SetAttribute(row.row, "role", "option");
-    SetAttribute(row.row, "class", "t-row");
+    SetAttribute(row.row, "class", page::kRowClass);
+    SetAttribute(row.row, "aria-selected", "false");
     row.parts.shown = Create("span", row.row);
     row.parts.spoken = Create("span", row.row);
-    SetAttribute(row.parts.spoken, "class", "t-unseen");
+    SetAttribute(row.parts.spoken, "class", page::kUnseenClass);
     rows_.push_back(row);
+    in_page_ = rows_.size();
+  } else if (i >= in_page_) {
+    tarsomel_append(list_, rows_[i].row);
+    in_page_ = i + 1;
   }
-  SetAttribute(rows_[i].row, "aria-selected", "false");
-  SpeakRow(rows_[i].parts, List(static_cast<int16_t>(i)));
+  // A row the page shows already is written only where it differs.
+  Show(i);
 }
 
 void WebListBox::ShowCleared(const std::vector<std::string>& before) {
-  Mark(-1);
-  for (size_t i = 0; i < before.size() && i < rows_.size(); ++i) web_detach(rows_[i].row);
+  // The row elements stay in the page for the fill that follows, which
+  // writes only what differs; Settle takes away any it leaves over.
+  ShowMark(-1);
   // A list filled anew starts from its top, whatever was scrolled before.
-  // An empty list has nothing scrolled, and setting the offset would make
-  // the browser lay out the page at once, in the middle of building it.
-  if (!before.empty()) web_scroll_top(list_);
-  Select(-1);
+  if (!before.empty()) tarsomel_scroll_top(list_);
+  ShowSelection(-1);
 }
 
-Element CreateMessageBox(Element parent) {
-  const Element box = Create("textarea", parent);
-  SetAttribute(box, "readonly", "");
-  SetAttribute(box, "class", "t-text");
-  SetAttribute(box, "spellcheck", "false");
-  SetAttribute(box, "autocomplete", "off");
-  web_refuse_edits(box);
-  return box;
+void WebListBox::Settle() {
+  while (in_page_ > static_cast<size_t>(ListCount())) tarsomel_detach(rows_[--in_page_].row);
+}
+
+WebTextBox::WebTextBox(Element box, std::string_view drawn, Announcer& announcer)
+    : box_(box), drawn_(drawn), announcer_(announcer) {
+  tarsomel_refuse_edits(box_);
 }
 
 void WebTextBox::Show(const std::string& text) {
+  // The text the page was drawn with, the task, is not written again.
+  const bool drawn = !shown_ && text == drawn_;
+  shown_ = true;
+  drawn_.clear();
+  if (drawn) return;
   std::string shown;
   shown.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
     shown += text[i];
   }
-  // The first text is shown in a box never scrolled.
-  web_show_text(box_, shown.data(), static_cast<int>(shown.size()), shown_ ? 1 : 0);
-  shown_ = true;
+  tarsomel_show_text(box_, shown.data(), static_cast<int>(shown.size()));
 }
-
-void WebTextBox::Say(const Announcement& announcement) { announcer_.Say(announcement); }
 
 }  // namespace ui::web

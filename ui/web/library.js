@@ -1,12 +1,221 @@
 // SPDX-FileCopyrightText: 2026 Tarsomel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page's side of the browser edition: what the C++ code calls in the
-// browser. Linked in by emscripten (--js-library); each function is called
-// from C++ by its name, and the C++ functions it calls back are exported
-// with EMSCRIPTEN_KEEPALIVE.
-/* global LibraryManager, mergeInto, Module, UTF8ToString, lengthBytesUTF8, stringToUTF8 */
+// The page's side of the browser edition: everything the C++ code asks of
+// the browser. Linked in by emscripten (--js-library); each function is
+// called from C++ by its name, and the C++ functions it calls back are
+// exported with EMSCRIPTEN_KEEPALIVE. The page draws the window itself
+// (its markup is written from the design when the program is built): the
+// layer finds the elements it works with and keeps them in one array, by
+// number; text crosses as UTF-8 with its length.
+/* global LibraryManager, mergeInto, Module, UTF8ToString, lengthBytesUTF8, stringToUTF8, stackAlloc, wasmBinary:writable, tarsomelElements */
 mergeInto(LibraryManager.library, {
+  // ---- The page's elements ---------------------------------------------------
+  $tarsomelElements: [],
+
+  tarsomel_find__deps: ['$tarsomelElements'],
+  tarsomel_find: function (selector, size) {
+    const wanted = UTF8ToString(selector, size);
+    const element = document.querySelector(wanted);
+    if (!element) throw new Error(`the page has no ${wanted}`);
+    tarsomelElements.push(element);
+    return tarsomelElements.length - 1;
+  },
+
+  tarsomel_child__deps: ['$tarsomelElements'],
+  tarsomel_child: function (parent, index) {
+    tarsomelElements.push(tarsomelElements[parent].children[index]);
+    return tarsomelElements.length - 1;
+  },
+
+  tarsomel_create__deps: ['$tarsomelElements'],
+  tarsomel_create: function (tag, tagSize, parent) {
+    const element = document.createElement(UTF8ToString(tag, tagSize));
+    tarsomelElements[parent].appendChild(element);
+    tarsomelElements.push(element);
+    return tarsomelElements.length - 1;
+  },
+
+  tarsomel_set_attribute__deps: ['$tarsomelElements'],
+  tarsomel_set_attribute: function (element, name, nameSize, value, valueSize) {
+    tarsomelElements[element].setAttribute(UTF8ToString(name, nameSize), UTF8ToString(value, valueSize));
+  },
+
+  tarsomel_remove_attribute__deps: ['$tarsomelElements'],
+  tarsomel_remove_attribute: function (element, name, nameSize) {
+    tarsomelElements[element].removeAttribute(UTF8ToString(name, nameSize));
+  },
+
+  tarsomel_set_class__deps: ['$tarsomelElements'],
+  tarsomel_set_class: function (element, name, size, on) {
+    tarsomelElements[element].classList.toggle(UTF8ToString(name, size), !!on);
+  },
+
+  // The element's text as a text node: nothing in it is taken as markup.
+  tarsomel_set_text__deps: ['$tarsomelElements'],
+  tarsomel_set_text: function (element, text, size) {
+    tarsomelElements[element].textContent = UTF8ToString(text, size);
+  },
+
+  tarsomel_detach__deps: ['$tarsomelElements'],
+  tarsomel_detach: function (element) {
+    tarsomelElements[element].remove();
+  },
+
+  tarsomel_append__deps: ['$tarsomelElements'],
+  tarsomel_append: function (parent, element) {
+    tarsomelElements[parent].appendChild(tarsomelElements[element]);
+  },
+
+  // The one-file page's WebAssembly, compiled, is needed no more.
+  tarsomel_forget_binary: function () {
+    wasmBinary = undefined;
+  },
+
+  // Focuses the element unless the pupil has put the focus somewhere already.
+  tarsomel_focus_first__deps: ['$tarsomelElements'],
+  tarsomel_focus_first: function (element) {
+    if (!document.activeElement || document.activeElement === document.body) tarsomelElements[element].focus();
+  },
+
+  // ---- The client area fitted to the screen ----------------------------------
+  // On a screen narrower or lower than the client area (`width` × `height`
+  // CSS pixels) the client area is scaled down to fit, proportions kept,
+  // and the frame takes the scaled size; otherwise both keep the size the
+  // page drew them with. Again whenever the page's size changes: a turned
+  // phone, the browser's zoom. The root's client size is the layout
+  // viewport's, without scroll bars.
+  tarsomel_fit_to_screen__deps: ['$tarsomelElements'],
+  tarsomel_fit_to_screen: function (frameElement, clientElement, width, height) {
+    const frame = tarsomelElements[frameElement];
+    const client = tarsomelElements[clientElement];
+    const root = document.documentElement;
+    let roomWidth = -1;
+    let roomHeight = -1;
+    const apply = function () {
+      const scale = Math.min(1, roomWidth / width, roomHeight / height);
+      const transform = scale < 1 ? `scale(${scale})` : '';
+      // Written only when changed: the page as drawn stays as it is.
+      if (client.style.transform !== transform) client.style.transform = transform;
+      const frameWidth = `${width * scale}px`;
+      const frameHeight = `${height * scale}px`;
+      if (frame.style.width !== frameWidth) frame.style.width = frameWidth;
+      if (frame.style.height !== frameHeight) frame.style.height = frameHeight;
+    };
+    const fit = function () {
+      // A new fit can bring or take away the page's scroll bar, which
+      // changes the room again with no event of its own: fitted until it
+      // holds.
+      for (let tries = 0; tries < 3 && (root.clientWidth !== roomWidth || root.clientHeight !== roomHeight); ++tries) {
+        roomWidth = root.clientWidth;
+        roomHeight = root.clientHeight;
+        apply();
+      }
+    };
+    // A turned phone's browser may tell of it before its layout viewport
+    // has settled, or through the visual viewport alone: again on the next
+    // frame.
+    const changed = function () {
+      fit();
+      requestAnimationFrame(fit);
+    };
+    window.addEventListener('resize', changed);
+    if (window.visualViewport) window.visualViewport.addEventListener('resize', changed);
+    fit();
+  },
+
+  // ---- The pupil's clicks, taps and keys -------------------------------------
+  tarsomel_listen_list__deps: ['$tarsomelElements'],
+  tarsomel_listen_list: function (list, index) {
+    const element = tarsomelElements[list];
+    element.addEventListener('click', function (event) {
+      const row = event.target.closest('[role=option]');
+      if (!row || row.parentElement !== element) return;
+      Module._tarsomel_row_clicked(index, Array.prototype.indexOf.call(element.children, row));
+    });
+    element.addEventListener('keydown', function (event) {
+      if (event.isComposing) return;
+      const key = event.key || '';
+      const size = lengthBytesUTF8(key) + 1;
+      const text = stackAlloc(size);
+      stringToUTF8(key, text, size);
+      if (Module._tarsomel_list_key(index, text, event.ctrlKey, event.altKey || event.metaKey)) event.preventDefault();
+    });
+  },
+
+  tarsomel_listen_command__deps: ['$tarsomelElements'],
+  tarsomel_listen_command: function (command) {
+    tarsomelElements[command].addEventListener('click', function () {
+      Module._tarsomel_command();
+    });
+  },
+
+  // ---- The lists -------------------------------------------------------------
+  tarsomel_rows_in_sight__deps: ['$tarsomelElements'],
+  tarsomel_rows_in_sight: function (list) {
+    const element = tarsomelElements[list];
+    const row = element.firstElementChild;
+    return row && row.offsetHeight > 0 ? Math.floor(element.clientHeight / row.offsetHeight) : 1;
+  },
+
+  // Only the list scrolls, never the page around it.
+  tarsomel_scroll_to__deps: ['$tarsomelElements'],
+  tarsomel_scroll_to: function (list, row) {
+    const box = tarsomelElements[list];
+    const shown = tarsomelElements[row];
+    if (shown.offsetTop < box.scrollTop) {
+      box.scrollTop = shown.offsetTop;
+    } else if (shown.offsetTop + shown.offsetHeight > box.scrollTop + box.clientHeight) {
+      box.scrollTop = shown.offsetTop + shown.offsetHeight - box.clientHeight;
+    }
+  },
+
+  // To the top, unless it is there: asking for the offset would make the
+  // browser lay the page out at once.
+  tarsomel_scroll_top__deps: ['$tarsomelElements'],
+  tarsomel_scroll_top: function (element) {
+    if (tarsomelElements[element].scrollTop !== 0) tarsomelElements[element].scrollTop = 0;
+  },
+
+  // ---- The message box -------------------------------------------------------
+  // Read-only already refuses these; said again for every way text could
+  // come in or go out of the box other than being copied.
+  tarsomel_refuse_edits__deps: ['$tarsomelElements'],
+  tarsomel_refuse_edits: function (box) {
+    const element = tarsomelElements[box];
+    for (const kind of ['beforeinput', 'paste', 'cut', 'drop', 'compositionstart']) {
+      element.addEventListener(kind, function (event) {
+        event.preventDefault();
+      });
+    }
+  },
+
+  tarsomel_show_text__deps: ['$tarsomelElements'],
+  tarsomel_show_text: function (box, text, size) {
+    const element = tarsomelElements[box];
+    element.value = UTF8ToString(text, size);
+    // Setting the value leaves the caret, and the view, at its end: a new
+    // text is shown from its first line.
+    element.setSelectionRange(0, 0);
+    element.scrollTop = 0;
+  },
+
+  // ---- The announcer ---------------------------------------------------------
+  // Each announcement replaces the last as new content, so that the same
+  // words twice in a row (two restarts) are read twice.
+  tarsomel_say__deps: ['$tarsomelElements'],
+  tarsomel_say: function (region, first, firstSize, rest, restSize) {
+    const said = document.createElement('div');
+    for (const text of [UTF8ToString(first, firstSize), UTF8ToString(rest, restSize)]) {
+      if (!text) continue;
+      const part = document.createElement('p');
+      part.textContent = text;
+      said.appendChild(part);
+    }
+    tarsomelElements[region].replaceChildren(said);
+  },
+
+
   // ---- The learning platform -------------------------------------------------
   // The SCORM 1.2 API an LMS offers as `API` on one of the page's windows.
   // It is kept on the module once found. Every call is guarded: a platform

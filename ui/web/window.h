@@ -3,6 +3,21 @@
 
 // The window Tarsomel in a browser: the main window's controls as the
 // page's elements, handing their events to the shared handlers.
+//
+// What this edition does, and where it differs from the others:
+// - The page draws the window before any script runs: its markup and
+//   stylesheet are written from the design when the program is built
+//   (ui/web/page.h); the program finds the elements and takes them over,
+//   changing only what the quiz changes. With scripts off the page shows
+//   the quiz as at the start, with a line saying it needs JavaScript.
+// - The lists are the layer's own (role=listbox), with the shared keys of
+//   ui/list_keys.h, as on Linux; a tap selects as a click does.
+// - The client area scales down to a small screen, proportions kept, and
+//   otherwise keeps its size, centred (the browser's zoom enlarges it).
+// - Screen readers get the design's names from the markup and each verdict
+//   from a polite live region.
+// - Opened from a learning platform (SCORM 1.2), it reports the game to it
+//   (ui/web/lms.h); the desktop editions have no such thing.
 #pragma once
 
 #include <array>
@@ -19,8 +34,8 @@ namespace ui::web {
 
 class Tarsomel {
  public:
-  // Makes the page: the client area with its controls laid out, the task
-  // shown, the lists filled and the focus in the message box.
+  // Takes over the window the page drew: the lists filled, the task shown,
+  // the focus in the message box unless the pupil has put it elsewhere.
   Tarsomel();
   Tarsomel(const Tarsomel&) = delete;
   Tarsomel& operator=(const Tarsomel&) = delete;
@@ -29,18 +44,17 @@ class Tarsomel {
   void Observe(std::function<void(const Outcome&)> observer) { main_window_->Observe(std::move(observer)); }
   WebListBox& List(int16_t index) { return *visible_.at(static_cast<size_t>(index)); }
 
-  // Event handlers.
-  void Form_Load() { main_window_->Form_Load(); }
+  // Event handlers; after each the page shows what the lists hold.
+  void Form_Load();
   void List1_Click(int16_t Index) { main_window_->List1_Click(Index); }
-  void Command1_Click(int16_t Index) { main_window_->Command1_Click(Index); }
+  void Command1_Click(int16_t Index);
+  // After a pupil's click or key in a list.
+  void Settle();
 
  private:
   Element frame_ = -1;
-  Element client_ = -1;
-  std::array<Element, 3> labels_{};
-  std::array<Element, 2> lists_{};
-  Element command_ = -1;
   Element text_ = -1;
+  Element command_ = -1;
 
   std::unique_ptr<Announcer> announcer_;
   std::array<std::unique_ptr<WebListBox>, 2> visible_;
