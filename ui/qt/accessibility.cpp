@@ -6,13 +6,12 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 
+#include "application.h"
 #include "window.h"
 
 namespace ui::qt {
 
 namespace {
-
-QString ToQt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QAccessibleInterface* Roles(const QString& /*class_name*/, QObject* object) {
   if (auto* announcer = dynamic_cast<Announcer*>(object)) {

@@ -2,16 +2,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the program sets up around its window: identity, icon, style, the
-// toolkit's own words in Bulgarian, font.
+// toolkit's own words in Bulgarian, font; and how the design's values
+// become Qt's.
 #pragma once
 
 #include <QApplication>
+#include <QColor>
 #include <QFont>
 #include <QString>
 
 #include <optional>
+#include <string_view>
+
+#include "main_window.h"
 
 namespace ui::qt {
+
+// The design's text and colours as Qt takes them.
+inline QString ToQt(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+inline QColor ToQt(const Rgb& c) { return QColor(c.red, c.green, c.blue); }
 
 // Name "Tarsomel", the version, the window icon and the Fusion style, so that
 // the program looks the same on every desktop; and Qt's own Bulgarian

@@ -3,6 +3,8 @@
 
 #include "controls.h"
 
+#include "application.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -13,9 +15,6 @@
 namespace ui::qt {
 
 namespace {
-
-QString ToQt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-QColor ToQt(const Rgb& c) { return QColor(c.red, c.green, c.blue); }
 
 void SetRow(QListWidgetItem* item, const std::string& text) {
   item->setText(ToQt(text));
@@ -110,17 +109,23 @@ void ClassicListWidget::keyPressEvent(QKeyEvent* event) {
                          static_cast<int16_t>(selected.isEmpty() ? -1 : selected.front().row())};
   const int row_height = count() > 0 ? std::max(1, sizeHintForRow(0)) : 1;
   const auto in_sight = static_cast<int16_t>(std::max(1, viewport()->height() / row_height));
-  const ListState after = PressKey(*rows_, before, *press, in_sight);
-  // The selection first: choosing a row reports a Click, and when that
-  // completes a pair the quiz judges it and clears the list, mark and all.
-  // The mark then stays away, so that a screen reader is not sent to a row
-  // the verdict has just blanked: the announcement says which row it was.
-  if (after.selected != before.selected && after.selected >= 0) {
-    selectionModel()->select(model()->index(after.selected, 0), QItemSelectionModel::ClearAndSelect);
-    if (!selectionModel()->isRowSelected(after.selected, QModelIndex())) return;
+  MoveTo(*this, before, PressKey(*rows_, before, *press, in_sight));
+}
+
+bool ClassicListWidget::ShowSelection(int16_t row) {
+  if (row < 0) {
+    clearSelection();
+    return true;
   }
-  if (after.mark != before.mark && after.mark >= 0) {
-    selectionModel()->setCurrentIndex(model()->index(after.mark, 0), QItemSelectionModel::NoUpdate);
+  selectionModel()->select(model()->index(row, 0), QItemSelectionModel::ClearAndSelect);
+  return selectionModel()->isRowSelected(row, QModelIndex());
+}
+
+void ClassicListWidget::ShowMark(int16_t row) {
+  if (row < 0) {
+    ForgetCurrentRow();
+  } else {
+    selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
   }
 }
 
@@ -147,14 +152,7 @@ int16_t WidgetListBox::ListIndex() const {
 
 void WidgetListBox::SetListIndex(int16_t i) {
   quiz::CheckSelection("ListIndex write", i, ListCount());
-  if (i < 0) {
-    // The mark goes with the selection, so that the next arrow starts at
-    // the top.
-    widget_->ForgetCurrentRow();
-    widget_->clearSelection();
-  } else {
-    widget_->setCurrentRow(i, QItemSelectionModel::ClearAndSelect);
-  }
+  SetSelection(*widget_, i);
 }
 
 void WidgetListBox::ShowAddedRow() {

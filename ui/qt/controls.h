@@ -22,7 +22,7 @@ namespace ui::qt {
 // time, the keys of ui/list_keys.h, and, by mouse, a click below the last
 // row or a Ctrl+click on the selected row keeps the selection; focus
 // entering the list selects nothing.
-class ClassicListWidget final : public QListWidget {
+class ClassicListWidget final : public QListWidget, public KeyedList {
  public:
   explicit ClassicListWidget(QWidget* parent = nullptr);
 
@@ -32,6 +32,10 @@ class ClassicListWidget final : public QListWidget {
   // Leaves no row marked as current, so that focus entering the list does
   // not mark the first row and the next arrow key starts at the top.
   void ForgetCurrentRow();
+
+  // The selection and the mark (the current row) as the list keys move them.
+  bool ShowSelection(int16_t row) override;
+  void ShowMark(int16_t row) override;
 
   // Typed letters go through the list keys alone.
   void keyboardSearch(const QString& /*search*/) override {}

@@ -9,13 +9,11 @@
 #include <string>
 
 #include "accessibility.h"
+#include "application.h"
 
 namespace ui::qt {
 
 namespace {
-
-QString ToQt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-QColor ToQt(const Rgb& c) { return QColor(c.red, c.green, c.blue); }
 
 void Place(QWidget* widget, const Twips& t) {
   widget->setGeometry(TwipsToPixels(t.left), TwipsToPixels(t.top), TwipsToPixels(t.width), TwipsToPixels(t.height));
