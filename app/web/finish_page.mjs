@@ -51,20 +51,27 @@ function fill(template, values, what) {
 const style = fill(readFileSync(join(here, 'page.css'), 'utf8'), design.style, 'page.css')
   .replace(/^(\/\* SPDX-[^*]*\*\/\n)+/, '')
   .trimEnd();
-if (/<\/style/i.test(style)) throw new Error('page.css: it would end the page\'s <style>');
+if (/<\/style/i.test(style)) throw new Error("page.css: it would end the page's <style>");
 
 // Nothing from anywhere: no other site, no fonts, no frames, no forms.
 const common = ["default-src 'none'", "base-uri 'none'", "form-action 'none'", "object-src 'none'"];
 const page = (values) =>
-  fill(readFileSync(join(here, 'page.html'), 'utf8'), { TITLE: escape(design.caption), STYLE: style,
-    BODY: design.body.trimEnd(), ...values }, 'page.html');
+  fill(
+    readFileSync(join(here, 'page.html'), 'utf8'),
+    { TITLE: escape(design.caption), STYLE: style, BODY: design.body.trimEnd(), ...values },
+    'page.html',
+  );
 
 if (mode === 'single') {
   if (/<\/script/i.test(js)) throw new Error(`${program}: it would end the page's <script>`);
   const icon = readFileSync(join(icons, 'tarsomel-32.png')).toString('base64');
   const wasm = readFileSync(wasmPath).toString('base64');
-  const csp = [...common, `script-src ${sha256(js)} 'wasm-unsafe-eval'`, "style-src 'unsafe-inline'",
-    'img-src data:'].join('; ');
+  const csp = [
+    ...common,
+    `script-src ${sha256(js)} 'wasm-unsafe-eval'`,
+    "style-src 'unsafe-inline'",
+    'img-src data:',
+  ].join('; ');
   const html = page({
     CSP: csp,
     HEAD: `<link rel="icon" type="image/png" sizes="32x32" href="data:image/png;base64,${icon}">`,
@@ -84,12 +91,23 @@ if (mode === 'single') {
     `<meta name="theme-color" content="${design.windowColour}">`,
     '<script defer src="install.js"></script>',
   ].join('\n');
-  const csp = [...common, "script-src 'self' 'wasm-unsafe-eval'", "connect-src 'self'", "img-src 'self'",
-    "manifest-src 'self'", "worker-src 'self'", "style-src 'unsafe-inline'"].join('; ');
-  writeFileSync(join(out, 'index.html'), page({ CSP: csp, HEAD: head, SCRIPTS: `<script defer src="${base}"></script>` }));
+  const csp = [
+    ...common,
+    "script-src 'self' 'wasm-unsafe-eval'",
+    "connect-src 'self'",
+    "img-src 'self'",
+    "manifest-src 'self'",
+    "worker-src 'self'",
+    "style-src 'unsafe-inline'",
+  ].join('; ');
+  writeFileSync(
+    join(out, 'index.html'),
+    page({ CSP: csp, HEAD: head, SCRIPTS: `<script defer src="${base}"></script>` }),
+  );
   copyFileSync(program, join(out, base));
   copyFileSync(wasmPath, join(out, wasm));
-  for (const size of sizes) copyFileSync(join(icons, `tarsomel-${size}.png`), join(out, 'icons', `tarsomel-${size}.png`));
+  for (const size of sizes)
+    copyFileSync(join(icons, `tarsomel-${size}.png`), join(out, 'icons', `tarsomel-${size}.png`));
   copyFileSync(join(here, 'install.js'), join(out, 'install.js'));
 
   const manifest = {
@@ -102,15 +120,26 @@ if (mode === 'single') {
     display: 'standalone',
     background_color: design.windowColour,
     theme_color: design.windowColour,
-    icons: sizes.map((size) => ({ src: `icons/tarsomel-${size}.png`, sizes: `${size}x${size}`, type: 'image/png',
-      purpose: 'any' })),
+    icons: sizes.map((size) => ({
+      src: `icons/tarsomel-${size}.png`,
+      sizes: `${size}x${size}`,
+      type: 'image/png',
+      purpose: 'any',
+    })),
   };
   writeFileSync(join(out, 'manifest.webmanifest'), JSON.stringify(manifest, null, 2) + '\n');
 
   // The worker keeps every file of the site; its cache is named after their
   // contents, so that a new version replaces the old one whole.
-  const files = ['./', 'index.html', base, wasm, 'install.js', 'manifest.webmanifest',
-    ...sizes.map((size) => `icons/tarsomel-${size}.png`)];
+  const files = [
+    './',
+    'index.html',
+    base,
+    wasm,
+    'install.js',
+    'manifest.webmanifest',
+    ...sizes.map((size) => `icons/tarsomel-${size}.png`),
+  ];
   const digest = createHash('sha256');
   for (const file of files.slice(1)) digest.update(readFileSync(join(out, file)));
   const worker = readFileSync(join(here, 'sw.js'), 'utf8')

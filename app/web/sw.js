@@ -9,19 +9,33 @@ const CACHE = 'tarsomel-@VERSION@';
 const FILES = '@FILES@';
 
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+  event.waitUntil(
+    caches
+      .open(CACHE)
+      .then((cache) => cache.addAll(FILES))
+      .then(() => self.skipWaiting()),
+  );
 });
 
 self.addEventListener('activate', (event) => {
-  event.waitUntil(caches.keys()
-    .then((names) => Promise.all(names.filter((name) => name.startsWith('tarsomel-') && name !== CACHE)
-      .map((name) => caches.delete(name))))
-    .then(() => self.clients.claim()));
+  event.waitUntil(
+    caches
+      .keys()
+      .then((names) =>
+        Promise.all(
+          names.filter((name) => name.startsWith('tarsomel-') && name !== CACHE).map((name) => caches.delete(name)),
+        ),
+      )
+      .then(() => self.clients.claim()),
+  );
 });
 
 self.addEventListener('fetch', (event) => {
   if (event.request.method !== 'GET') return;
-  event.respondWith(caches.open(CACHE)
-    .then((cache) => cache.match(event.request, { ignoreSearch: true }))
-    .then((kept) => kept || fetch(event.request)));
+  event.respondWith(
+    caches
+      .open(CACHE)
+      .then((cache) => cache.match(event.request, { ignoreSearch: true }))
+      .then((kept) => kept || fetch(event.request)),
+  );
 });

@@ -22,7 +22,9 @@ await run('web.chromium_axe', async (onClose) => {
   await page.evaluate(countAnnouncements);
   const audit = async (when) => {
     const result = await page.evaluate(() => window.axe.run(document, { resultTypes: ['violations'] }));
-    const found = result.violations.map((v) => `${v.id} (${v.impact}): ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+    const found = result.violations.map(
+      (v) => `${v.id} (${v.impact}): ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`,
+    );
     equal(found, [], `axe-core ${when}`);
     check(result.passes.length > 10, `axe-core ran its rules ${when} (${result.passes.length} passed)`);
   };
@@ -36,7 +38,10 @@ await run('web.chromium_axe', async (onClose) => {
       await page.getByRole('button', { name: design.spoken.command.name }).click();
     } else {
       const list = move[1] === '0' ? '#t-names' : '#t-temperatures';
-      await page.locator(`${list} > [role=option]`).nth(Number(move.slice(3))).click();
+      await page
+        .locator(`${list} > [role=option]`)
+        .nth(Number(move.slice(3)))
+        .click();
     }
     const said = await page.evaluate(() => window.tarsomelSaid);
     if (expected[i].said) {
@@ -54,12 +59,22 @@ await run('web.chromium_axe', async (onClose) => {
   const live = await page.evaluate(() => {
     const region = document.querySelector('[role=status]');
     const r = region.getBoundingClientRect();
-    return { polite: region.getAttribute('aria-live'), area: r.width * r.height, focusable: region.tabIndex >= 0 || region.contains(document.activeElement) };
+    return {
+      polite: region.getAttribute('aria-live'),
+      area: r.width * r.height,
+      focusable: region.tabIndex >= 0 || region.contains(document.activeElement),
+    };
   });
-  equal(live, { polite: 'polite', area: 1, focusable: false }, 'the live region: polite, draws nothing, takes no focus');
+  equal(
+    live,
+    { polite: 'polite', area: 1, focusable: false },
+    'the live region: polite, draws nothing, takes no focus',
+  );
   for (const key of ['Tab', 'Tab', 'Tab']) {
     await page.keyboard.press(key);
-    await audit(`with the focus on ${await page.evaluate(() => document.activeElement.id || document.activeElement.tagName)}`);
+    await audit(
+      `with the focus on ${await page.evaluate(() => document.activeElement.id || document.activeElement.tagName)}`,
+    );
   }
   equal(seen.errors, [], 'errors reported');
 });

@@ -47,16 +47,24 @@ await run('web.chromium_box', async (onClose) => {
     const b = document.querySelector('textarea');
     const r = b.getBoundingClientRect();
     for (const type of ['dragenter', 'dragover', 'drop']) {
-      b.dispatchEvent(new DragEvent(type, { dataTransfer: data, bubbles: true, cancelable: true, clientX: r.left + 20, clientY: r.top + 20 }));
+      b.dispatchEvent(
+        new DragEvent(type, {
+          dataTransfer: data,
+          bubbles: true,
+          cancelable: true,
+          clientX: r.left + 20,
+          clientY: r.top + 20,
+        }),
+      );
     }
   });
   await unchanged('a drop');
   await page.keyboard.insertText('ж');
-  await unchanged('an input method\'s text');
+  await unchanged("an input method's text");
   const cdp = await page.context().newCDPSession(page);
   await cdp.send('Input.imeSetComposition', { text: 'съставен', selectionStart: 8, selectionEnd: 8 });
   await cdp.send('Input.insertText', { text: 'съставен' });
-  await unchanged('an input method\'s composition');
+  await unchanged("an input method's composition");
   await page.evaluate(() => document.execCommand('insertText', false, 'команда'));
   await unchanged('an editing command');
 
@@ -66,17 +74,28 @@ await run('web.chromium_box', async (onClose) => {
   const expected = play(moves);
   for (const [i, move] of moves.entries()) {
     if (i === 2) {
-      await page.evaluate(() => { const b = document.querySelector('textarea'); b.scrollTop = b.scrollHeight; });
+      await page.evaluate(() => {
+        const b = document.querySelector('textarea');
+        b.scrollTop = b.scrollHeight;
+      });
     }
     const list = move[1] === '0' ? '#t-names' : '#t-temperatures';
-    await page.locator(`${list} > [role=option]`).nth(Number(move.slice(3))).click();
+    await page
+      .locator(`${list} > [role=option]`)
+      .nth(Number(move.slice(3)))
+      .click();
   }
   const shown = await page.evaluate(readPage);
   equal(shown.text, expected[3].text.replace(/\r\n/g, '\n'), 'the second verdict');
-  check(await page.evaluate(() => { const b = document.querySelector('textarea'); return b.scrollHeight > b.clientHeight; }),
-    'the verdict is longer than the box');
+  check(
+    await page.evaluate(() => {
+      const b = document.querySelector('textarea');
+      return b.scrollHeight > b.clientHeight;
+    }),
+    'the verdict is longer than the box',
+  );
   equal(shown.boxScrollTop, 0, 'the verdict shown from its first line');
-  equal(shown.caret, [0, 0], 'the caret at the verdict\'s start');
+  equal(shown.caret, [0, 0], "the caret at the verdict's start");
 
   // Copied: Ctrl+A, Ctrl+C in the box, as the pupil would.
   await page.evaluate(() => navigator.clipboard.writeText('marker'));
@@ -86,11 +105,23 @@ await run('web.chromium_box', async (onClose) => {
   equal(await page.evaluate(() => navigator.clipboard.readText()), shown.text, 'Ctrl+C copied the verdict');
   // The context menu's Copy is the browser's copy command on the selection.
   await page.evaluate(() => navigator.clipboard.writeText('marker'));
-  await page.evaluate(() => { const b = document.querySelector('textarea'); b.focus(); b.setSelectionRange(0, 5); });
+  await page.evaluate(() => {
+    const b = document.querySelector('textarea');
+    b.focus();
+    b.setSelectionRange(0, 5);
+  });
   await box.click({ button: 'right', position: { x: 10, y: 10 } }).catch(() => {});
   await page.keyboard.press('Escape');
-  await page.evaluate(() => { const b = document.querySelector('textarea'); b.setSelectionRange(0, 5); document.execCommand('copy'); });
-  equal(await page.evaluate(() => navigator.clipboard.readText()), shown.text.slice(0, 5), 'the copy command copied the selection');
+  await page.evaluate(() => {
+    const b = document.querySelector('textarea');
+    b.setSelectionRange(0, 5);
+    document.execCommand('copy');
+  });
+  equal(
+    await page.evaluate(() => navigator.clipboard.readText()),
+    shown.text.slice(0, 5),
+    'the copy command copied the selection',
+  );
   equal(await value(), shown.text, 'copying left the box as it was');
   equal(seen.errors, [], 'errors reported');
 });

@@ -14,15 +14,17 @@ await run('web.chromium_fit', async (onClose) => {
   const { page, seen } = await chromium(onClose, { viewport: { width: 800, height: 600 }, scrollBars: true });
   await open(page, onePageUrl);
   const { width, height } = design.client;
-  const shown = () => page.evaluate(() => {
-    const root = document.documentElement;
-    const client = document.querySelector('.t-client').getBoundingClientRect();
-    return {
-      client: [client.left, client.top, client.width, client.height],
-      room: [root.clientWidth, root.clientHeight], scroll: [root.scrollWidth, root.scrollHeight],
-      window: [window.innerWidth, window.innerHeight],
-    };
-  });
+  const shown = () =>
+    page.evaluate(() => {
+      const root = document.documentElement;
+      const client = document.querySelector('.t-client').getBoundingClientRect();
+      return {
+        client: [client.left, client.top, client.width, client.height],
+        room: [root.clientWidth, root.clientHeight],
+        scroll: [root.scrollWidth, root.scrollHeight],
+        window: [window.innerWidth, window.innerHeight],
+      };
+    });
   const fitted = async (w, h, what) => {
     const s = await shown();
     const scale = Math.min(1, w / width, h / height);
@@ -35,12 +37,23 @@ await run('web.chromium_fit', async (onClose) => {
   };
 
   await fitted(800, 600, 'at start');
-  for (const [w, h] of [[400, 300], [800, 600], [300, 500], [600, 250], [461, 345], [460, 345]]) {
+  for (const [w, h] of [
+    [400, 300],
+    [800, 600],
+    [300, 500],
+    [600, 250],
+    [461, 345],
+    [460, 345],
+  ]) {
     await resize(page, w, h);
     await fitted(w, h, `${w}×${h}`);
   }
   // One size after another, the page given no frame in between.
-  for (const [w, h] of [[350, 300], [700, 280]]) await page.setViewportSize({ width: w, height: h });
+  for (const [w, h] of [
+    [350, 300],
+    [700, 280],
+  ])
+    await page.setViewportSize({ width: w, height: h });
   await resize(page, 420, 330);
   await fitted(420, 330, 'the last of three sizes in a row');
   check(seen.errors.length === 0, `errors reported: ${seen.errors}`);

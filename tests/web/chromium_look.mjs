@@ -54,7 +54,12 @@ async function pngReader() {
           const b = y > 0 ? pixels[(y - 1) * stride + x] : 0;
           const c = x >= channels && y > 0 ? pixels[(y - 1) * stride + x - channels] : 0;
           const p = a + b - c;
-          const paeth = Math.abs(p - a) <= Math.abs(p - b) && Math.abs(p - a) <= Math.abs(p - c) ? a : Math.abs(p - b) <= Math.abs(p - c) ? b : c;
+          const paeth =
+            Math.abs(p - a) <= Math.abs(p - b) && Math.abs(p - a) <= Math.abs(p - c)
+              ? a
+              : Math.abs(p - b) <= Math.abs(p - c)
+                ? b
+                : c;
           pixels[y * stride + x] = (value + [0, a, b, (a + b) >> 1, paeth][filter]) & 255;
         }
       }
@@ -82,9 +87,13 @@ await run('web.chromium_look', async (onClose) => {
     return {
       client: { left: client.left, top: client.top, width: client.width, height: client.height },
       controls: {
-        label0: rect(labels[0]), label1: rect(labels[1]), label2: rect(labels[2]),
-        names: rect(document.getElementById('t-names')), temperatures: rect(document.getElementById('t-temperatures')),
-        command: rect(document.querySelector('button')), text: rect(document.querySelector('textarea')),
+        label0: rect(labels[0]),
+        label1: rect(labels[1]),
+        label2: rect(labels[2]),
+        names: rect(document.getElementById('t-names')),
+        temperatures: rect(document.getElementById('t-temperatures')),
+        command: rect(document.querySelector('button')),
+        text: rect(document.querySelector('textarea')),
       },
       font: getComputedStyle(document.querySelector('textarea')).fontFamily,
       size: getComputedStyle(document.querySelector('textarea')).fontSize,
@@ -92,32 +101,44 @@ await run('web.chromium_look', async (onClose) => {
       command: document.querySelector('button').textContent,
     };
   });
-  near(placed.client.width, design.client.width, 0, 'the client area\'s width');
-  near(placed.client.height, design.client.height, 0, 'the client area\'s height');
+  near(placed.client.width, design.client.width, 0, "the client area's width");
+  near(placed.client.height, design.client.height, 0, "the client area's height");
   near(placed.client.left, (800 - design.client.width) / 2, 1, 'centred across');
   near(placed.client.top, (600 - design.client.height) / 2, 1, 'centred down');
   for (const [name, want] of Object.entries(design.controls)) {
-    for (const side of ['left', 'top', 'width', 'height']) near(placed.controls[name][side], want[side], 1, `${name}'s ${side}`);
+    for (const side of ['left', 'top', 'width', 'height'])
+      near(placed.controls[name][side], want[side], 1, `${name}'s ${side}`);
   }
-  equal(placed.captions, design.labels, 'the labels\' captions');
-  equal(placed.command, design.command, 'the button\'s caption');
+  equal(placed.captions, design.labels, "the labels' captions");
+  equal(placed.command, design.command, "the button's caption");
   equal(placed.font, `"${design.font.face}", "${design.font.fallback}", serif`, 'the font');
-  equal(placed.size, `${design.font.points * 96 / 72}px`, 'the font\'s size');
+  equal(placed.size, `${(design.font.points * 96) / 72}px`, "the font's size");
 
   // Colours: the message box has the focus at start.
   const { colours: c } = design;
   const white = [255, 255, 255];
   let seenColours = await colours(page, design.colourPoints);
   const want = {
-    window: c.window, between_lists: c.window, label0: c.label, label1: c.label, label2: c.label,
-    command: c.command, command_right: c.command, command_edge: c.commandEdge, command_focus: c.command,
-    names_inside: white, text_edge: c.focus,
+    window: c.window,
+    between_lists: c.window,
+    label0: c.label,
+    label1: c.label,
+    label2: c.label,
+    command: c.command,
+    command_right: c.command,
+    command_edge: c.commandEdge,
+    command_focus: c.command,
+    names_inside: white,
+    text_edge: c.focus,
   };
   for (const [name, colour] of Object.entries(want)) equal(seenColours[name], colour, `the colour at ${name}`);
-  check(JSON.stringify(seenColours.names_edge) !== JSON.stringify(c.focus), 'no focus mark on the names without the focus');
+  check(
+    JSON.stringify(seenColours.names_edge) !== JSON.stringify(c.focus),
+    'no focus mark on the names without the focus',
+  );
   await page.keyboard.press('Tab');
   seenColours = await colours(page, design.colourPoints);
-  equal(seenColours.names_edge, c.focus, 'the names\' focus mark');
+  equal(seenColours.names_edge, c.focus, "the names' focus mark");
   // The focus mark on a row: Ctrl+Down twice marks the second row alone.
   await page.keyboard.press('Control+ArrowDown');
   await page.keyboard.press('Control+ArrowDown');
@@ -127,25 +148,38 @@ await run('web.chromium_look', async (onClose) => {
     return { x: r.left - client.left, y: r.top - client.top, width: r.width, height: r.height };
   });
   const edge = [];
-  for (let x = 2; x < row.width - 2; ++x) edge.push({ name: `top${x}`, x: Math.round(row.x + x), y: Math.round(row.y) });
-  const marked = Object.values(await colours(page, edge)).filter((rgb) => JSON.stringify(rgb) === JSON.stringify(c.focus)).length;
-  check(marked >= row.width / 4, `the marked row's dotted outline in the focus colour (${marked} of ${edge.length} pixels)`);
-  const unmarked = Object.values(await colours(page, edge.map((p) => ({ ...p, y: Math.round(p.y + row.height) }))))
-    .filter((rgb) => JSON.stringify(rgb) === JSON.stringify(c.focus)).length;
+  for (let x = 2; x < row.width - 2; ++x)
+    edge.push({ name: `top${x}`, x: Math.round(row.x + x), y: Math.round(row.y) });
+  const marked = Object.values(await colours(page, edge)).filter(
+    (rgb) => JSON.stringify(rgb) === JSON.stringify(c.focus),
+  ).length;
+  check(
+    marked >= row.width / 4,
+    `the marked row's dotted outline in the focus colour (${marked} of ${edge.length} pixels)`,
+  );
+  const unmarked = Object.values(
+    await colours(
+      page,
+      edge.map((p) => ({ ...p, y: Math.round(p.y + row.height) })),
+    ),
+  ).filter((rgb) => JSON.stringify(rgb) === JSON.stringify(c.focus)).length;
   check(unmarked < row.width / 4, `no outline along the next row's top: ${unmarked}`);
-  check(JSON.stringify(seenColours.text_edge) !== JSON.stringify(c.focus), 'no focus mark on the box without the focus');
+  check(
+    JSON.stringify(seenColours.text_edge) !== JSON.stringify(c.focus),
+    'no focus mark on the box without the focus',
+  );
   await page.keyboard.press('Tab');
-  equal((await colours(page, design.colourPoints)).temperatures_edge, c.focus, 'the temperatures\' focus mark');
+  equal((await colours(page, design.colourPoints)).temperatures_edge, c.focus, "the temperatures' focus mark");
   await page.keyboard.press('Tab');
   seenColours = await colours(page, design.colourPoints);
-  equal(seenColours.command_focus, c.focus, 'the button\'s focus mark, inside its outline');
-  equal(seenColours.command_edge, c.commandEdge, 'the button\'s outline with the focus');
+  equal(seenColours.command_focus, c.focus, "the button's focus mark, inside its outline");
+  equal(seenColours.command_edge, c.commandEdge, "the button's outline with the focus");
   const button = await page.locator('button').boundingBox();
   await page.mouse.move(button.x + button.width / 2, button.y + button.height / 2);
   await page.mouse.down();
   seenColours = await colours(page, design.colourPoints);
   equal(seenColours.command_right, c.commandPressed, 'the button held down');
-  equal(seenColours.command_edge, c.commandPressedEdge, 'the button\'s outline held down');
+  equal(seenColours.command_edge, c.commandPressedEdge, "the button's outline held down");
   await page.mouse.up();
   equal((await colours(page, design.colourPoints)).command_right, c.command, 'the button let go');
   // The box emptied by "Чисти", to see its own colour.
@@ -154,15 +188,25 @@ await run('web.chromium_look', async (onClose) => {
   // What assistive technology is given: Chromium's own accessibility tree.
   const tree = await page.locator('main').ariaSnapshot();
   for (const control of design.tabOrder) {
-    check(tree.includes(`"${design.spoken[control].name}"`), `${control} named "${design.spoken[control].name}" in\n${tree}`);
+    check(
+      tree.includes(`"${design.spoken[control].name}"`),
+      `${control} named "${design.spoken[control].name}" in\n${tree}`,
+    );
   }
   for (const [row, spoken] of Object.entries(design.spokenRows).filter(([row]) => row.trim())) {
     check(tree.includes(`- option "${spoken}"`), `the row "${row}" read as "${spoken}" in\n${tree}`);
   }
-  const described = await page.evaluate(() => [...document.querySelectorAll('[aria-describedby]')].map((element) =>
-    [element.getAttribute('aria-label'), document.getElementById(element.getAttribute('aria-describedby')).textContent]));
-  equal(described, design.tabOrder.map((control) => [design.spoken[control].name, design.spoken[control].description]),
-    'names and descriptions, in the tab order');
+  const described = await page.evaluate(() =>
+    [...document.querySelectorAll('[aria-describedby]')].map((element) => [
+      element.getAttribute('aria-label'),
+      document.getElementById(element.getAttribute('aria-describedby')).textContent,
+    ]),
+  );
+  equal(
+    described,
+    design.tabOrder.map((control) => [design.spoken[control].name, design.spoken[control].description]),
+    'names and descriptions, in the tab order',
+  );
 
   equal(seen.errors, [], 'errors reported');
 
@@ -175,12 +219,16 @@ await run('web.chromium_look', async (onClose) => {
     const r = document.querySelector('.t-client').getBoundingClientRect();
     return [r.left, r.top, r.width, r.height, window.devicePixelRatio];
   });
-  equal(client.slice(2), [design.client.width, design.client.height, 1.5], 'zoomed: the client area\'s CSS size');
+  equal(client.slice(2), [design.client.width, design.client.height, 1.5], "zoomed: the client area's CSS size");
   near(client[0], (853 - design.client.width) / 2, 1, 'zoomed: centred');
   const { PNG } = await pngReader();
   const shot = PNG(await zoomed.page.screenshot());
   for (const name of ['label0', 'command', 'window']) {
     const p = design.colourPoints.find((point) => point.name === name);
-    equal(shot.at(Math.round((client[0] + p.x) * 1.5), Math.round((client[1] + p.y) * 1.5)), want[name], `zoomed: the colour at ${name}`);
+    equal(
+      shot.at(Math.round((client[0] + p.x) * 1.5), Math.round((client[1] + p.y) * 1.5)),
+      want[name],
+      `zoomed: the colour at ${name}`,
+    );
   }
 });

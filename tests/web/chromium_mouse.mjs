@@ -8,7 +8,20 @@
 // announcement; "Чисти" shows both lists from their first row again; the
 // page asks for nothing but itself and breaks no rule of its policy; its
 // WebAssembly memory never grows.
-import { check, chromium, countAnnouncements, design, equal, onePageUrl, open, play, readPage, run, samePlay } from './support.mjs';
+/* global wasmMemory */
+import {
+  check,
+  chromium,
+  countAnnouncements,
+  design,
+  equal,
+  onePageUrl,
+  open,
+  play,
+  readPage,
+  run,
+  samePlay,
+} from './support.mjs';
 
 await run('web.chromium_mouse', async (onClose) => {
   const { page, seen } = await chromium(onClose);
@@ -28,9 +41,42 @@ await run('web.chromium_mouse', async (onClose) => {
 
   // Right and wrong pairs in either order, a played row chosen again, a
   // choice changed before the pair, a restart and a whole round after it.
-  const moves = ['c0:1', 'c1:0', 'c1:5', 'c0:9', 'c0:0', 'c0:2', 'c1:7', 'c0:1', 'c1:9', 'c1:1', 'c0:4',
-    'c0:8', 'c1:6', 'r', 'c0:3', 'c1:9', 'c0:5', 'c1:8', 'c0:7', 'c1:7', 'c0:6', 'c1:4', 'c0:0', 'c1:1',
-    'c0:9', 'c1:5', 'c0:8', 'c1:6', 'c0:2', 'c1:3', 'c0:4', 'c1:2', 'c0:1', 'c1:0'];
+  const moves = [
+    'c0:1',
+    'c1:0',
+    'c1:5',
+    'c0:9',
+    'c0:0',
+    'c0:2',
+    'c1:7',
+    'c0:1',
+    'c1:9',
+    'c1:1',
+    'c0:4',
+    'c0:8',
+    'c1:6',
+    'r',
+    'c0:3',
+    'c1:9',
+    'c0:5',
+    'c1:8',
+    'c0:7',
+    'c1:7',
+    'c0:6',
+    'c1:4',
+    'c0:0',
+    'c1:1',
+    'c0:9',
+    'c1:5',
+    'c0:8',
+    'c1:6',
+    'c0:2',
+    'c1:3',
+    'c0:4',
+    'c1:2',
+    'c0:1',
+    'c1:0',
+  ];
   const expected = play(moves);
   let said = 0;
   for (const [i, move] of moves.entries()) {
@@ -41,7 +87,10 @@ await run('web.chromium_mouse', async (onClose) => {
       await page.getByRole('button', { name: design.spoken.command.name }).click();
     } else {
       const list = move[1] === '0' ? '#t-names' : '#t-temperatures';
-      await page.locator(`${list} > [role=option]`).nth(Number(move.slice(3))).click();
+      await page
+        .locator(`${list} > [role=option]`)
+        .nth(Number(move.slice(3)))
+        .click();
     }
     const shown = await page.evaluate(readPage);
     samePlay(shown, expected[i], `after ${moves.slice(0, i + 1).join(' ')}`);
@@ -53,18 +102,29 @@ await run('web.chromium_mouse', async (onClose) => {
     }
     equal(announced.length, said, `after ${moves.slice(0, i + 1).join(' ')}: announcements so far`);
     if (move === 'r') {
-      equal([shown.names.scrollTop, shown.temperatures.scrollTop], [0, 0], 'both lists from their first row after "Чисти"');
+      equal(
+        [shown.names.scrollTop, shown.temperatures.scrollTop],
+        [0, 0],
+        'both lists from their first row after "Чисти"',
+      );
       equal([shown.names.mark, shown.temperatures.mark], [-1, -1], 'no focus mark after "Чисти"');
     }
   }
   const verdicts = expected.filter((state) => state.said).map((state) => state.text.split('\r\n')[0]);
-  check(verdicts.filter((v) => v.startsWith('Вярно')).length >= 10 && verdicts.filter((v) => v.startsWith('Грешен')).length >= 3 &&
-    verdicts.includes(''), `the game had right pairs, wrong pairs and a restart: ${verdicts.join(' | ')}`);
+  check(
+    verdicts.filter((v) => v.startsWith('Вярно')).length >= 10 &&
+      verdicts.filter((v) => v.startsWith('Грешен')).length >= 3 &&
+      verdicts.includes(''),
+    `the game had right pairs, wrong pairs and a restart: ${verdicts.join(' | ')}`,
+  );
   // The quiz keeps to the WebAssembly memory it starts with.
   equal(await memory(), memoryAtStart, 'the WebAssembly memory after the game');
   equal(seen.requests, [onePageUrl], 'the page asked for itself alone');
   equal(seen.errors, [], 'errors reported');
-  equal(await page.evaluate(() => window.tarsomelViolations), [], 'breaches of the page\'s policy');
+  equal(await page.evaluate(() => window.tarsomelViolations), [], "breaches of the page's policy");
   const csp = await page.evaluate(() => document.querySelector('meta[http-equiv=Content-Security-Policy]').content);
-  check(/default-src 'none'/.test(csp) && !/https?:|\*/.test(csp), `a policy that allows nothing from elsewhere: ${csp}`);
+  check(
+    /default-src 'none'/.test(csp) && !/https?:|\*/.test(csp),
+    `a policy that allows nothing from elsewhere: ${csp}`,
+  );
 });

@@ -11,10 +11,20 @@ import { design, equal, near, onePageUrl, play, quizReady, readPage, run, samePl
 await run('web.firefox', async (onClose) => {
   const profile = scratch('tarsomel-firefox-');
   const browser = await puppeteer.launch({
-    browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true, userDataDir: profile.dir,
-    extraPrefsFirefox: { 'network.proxy.type': 0, 'browser.shell.checkDefaultBrowser': false, 'app.update.enabled': false },
+    browser: 'firefox',
+    executablePath: '/usr/bin/firefox-esr',
+    headless: true,
+    userDataDir: profile.dir,
+    extraPrefsFirefox: {
+      'network.proxy.type': 0,
+      'browser.shell.checkDefaultBrowser': false,
+      'app.update.enabled': false,
+    },
   });
-  onClose(async () => { await browser.close(); profile.remove(); });
+  onClose(async () => {
+    await browser.close();
+    profile.remove();
+  });
   const page = await browser.newPage();
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
@@ -28,7 +38,9 @@ await run('web.firefox', async (onClose) => {
     return [r.left - c.left, r.top - c.top, r.width, r.height];
   });
   const want = design.controls.names;
-  [want.left, want.top, want.width, want.height].forEach((v, i) => near(names[i], v, 1, `the names list's place (${i})`));
+  [want.left, want.top, want.width, want.height].forEach((v, i) =>
+    near(names[i], v, 1, `the names list's place (${i})`),
+  );
 
   const moves = ['c0:1', 'c1:0', 'k0:down', 'k1:end', 'r'];
   const expected = play(moves, 7);

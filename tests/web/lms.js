@@ -18,8 +18,16 @@ window.lmsLog = [];
 window.lmsErrors = [];
 window.lmsRuntime = runtime;
 window.API = {};
-for (const method of ['LMSInitialize', 'LMSFinish', 'LMSGetValue', 'LMSSetValue', 'LMSCommit', 'LMSGetLastError',
-  'LMSGetErrorString', 'LMSGetDiagnostic']) {
+for (const method of [
+  'LMSInitialize',
+  'LMSFinish',
+  'LMSGetValue',
+  'LMSSetValue',
+  'LMSCommit',
+  'LMSGetLastError',
+  'LMSGetErrorString',
+  'LMSGetDiagnostic',
+]) {
   window.API[method] = (...args) => {
     if (throwing) {
       window.lmsLog.push([method, ...args, 'thrown']);

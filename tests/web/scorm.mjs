@@ -18,7 +18,21 @@ import { copyFileSync, mkdirSync, readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { build, check, chromium, design, equal, open, play, quizReady, readPage, run, samePlay, scratch, serve } from './support.mjs';
+import {
+  build,
+  check,
+  chromium,
+  design,
+  equal,
+  open,
+  play,
+  quizReady,
+  readPage,
+  run,
+  samePlay,
+  scratch,
+  serve,
+} from './support.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const zip = join(build, 'packages', 'tarsomel-1.00-scorm12.zip');
@@ -64,7 +78,11 @@ const seconds = (span) => {
 
 // What the platform was told, from its log.
 const sets = (calls) => calls.filter((c) => c[0] === 'LMSSetValue');
-const lastSet = (calls, element) => sets(calls).filter((c) => c[1] === element).map((c) => c[2]).at(-1) ?? '';
+const lastSet = (calls, element) =>
+  sets(calls)
+    .filter((c) => c[1] === element)
+    .map((c) => c[2])
+    .at(-1) ?? '';
 function checkCalls(calls, errors, what) {
   equal(errors, [], `${what}: calls that left an error`);
   for (const [, element, value, result] of sets(calls)) {
@@ -92,7 +110,8 @@ function expectedInteractions(moves) {
   const out = [];
   states.forEach((state, i) => {
     if (moves[i] === 'r' || !state.said) return;
-    const before = i > 0 ? states[i - 1] : { names: design.names, temperatures: design.temperatures, selected: [-1, -1] };
+    const before =
+      i > 0 ? states[i - 1] : { names: design.names, temperatures: design.temperatures, selected: [-1, -1] };
     const row = Number(moves[i].slice(3));
     const nameRow = moves[i][1] === '0' ? row : before.selected[0];
     const temperatureRow = moves[i][1] === '1' ? row : before.selected[1];
@@ -114,8 +133,17 @@ function sameInteractions(calls, moves, what) {
   equal(told.length, expected.length, `${what}: one interaction a pair`);
   equal(new Set(told.map((t) => t.id)).size, told.length, `${what}: the interactions' ids are unique`);
   told.forEach((t, n) => {
-    equal({ type: t.type, student_response: t.student_response, pattern: t['correct_responses.0.pattern'], result: t.result,
-      weighting: t.weighting }, expected[n], `${what}: interaction ${n}`);
+    equal(
+      {
+        type: t.type,
+        student_response: t.student_response,
+        pattern: t['correct_responses.0.pattern'],
+        result: t.result,
+        weighting: t.weighting,
+      },
+      expected[n],
+      `${what}: interaction ${n}`,
+    );
     check(timespan.test(t.latency) && /^\d\d:\d\d:\d\d/.test(t.time), `${what}: interaction ${n}'s time and latency`);
   });
   return told;
@@ -126,10 +154,23 @@ await run('web.scorm', async (onClose) => {
   onClose(lms.remove);
   mkdirSync(join(lms.dir, 'package'));
   execFileSync('unzip', ['-q', zip, '-d', join(lms.dir, 'package')]);
-  equal(execFileSync('unzip', ['-Z1', zip], { encoding: 'utf8' }).split('\n').filter(Boolean).sort(), ['imsmanifest.xml', 'tarsomel.html'], 'the package\'s files');
-  equal(readFileSync(join(lms.dir, 'package', 'tarsomel.html')).equals(readFileSync(join(build, 'tarsomel.html'))), true, 'the SCO is the one-file page');
+  equal(
+    execFileSync('unzip', ['-Z1', zip], { encoding: 'utf8' }).split('\n').filter(Boolean).sort(),
+    ['imsmanifest.xml', 'tarsomel.html'],
+    "the package's files",
+  );
+  equal(
+    readFileSync(join(lms.dir, 'package', 'tarsomel.html')).equals(readFileSync(join(build, 'tarsomel.html'))),
+    true,
+    'the SCO is the one-file page',
+  );
   const manifest = readFileSync(join(lms.dir, 'package', 'imsmanifest.xml'), 'utf8');
-  const parsed = JSON.parse(execFileSync('python3', ['-c', `
+  const parsed = JSON.parse(
+    execFileSync(
+      'python3',
+      [
+        '-c',
+        `
 import json, sys, xml.etree.ElementTree as T
 ns = {'cp': 'http://www.imsproject.org/xsd/imscp_rootv1p1p2', 'adlcp': 'http://www.adlnet.org/xsd/adlcp_rootv1p2'}
 root = T.parse(sys.argv[1]).getroot()
@@ -137,9 +178,22 @@ res = root.findall('cp:resources/cp:resource', ns)
 print(json.dumps({'schema': root.findtext('cp:metadata/cp:schema', None, ns), 'version': root.findtext('cp:metadata/cp:schemaversion', None, ns),
   'items': [i.get('identifierref') for i in root.iter('{%s}item' % ns['cp'])],
   'resources': [[r.get('identifier'), r.get('{%s}scormtype' % ns['adlcp']), r.get('href')] for r in res]}))
-`, join(lms.dir, 'package', 'imsmanifest.xml')], { encoding: 'utf8' }));
-  equal(parsed, { schema: 'ADL SCORM', version: '1.2', items: ['tarsomel-page'], resources: [['tarsomel-page', 'sco', 'tarsomel.html']] },
-    `the manifest\n${manifest}`);
+`,
+        join(lms.dir, 'package', 'imsmanifest.xml'),
+      ],
+      { encoding: 'utf8' },
+    ),
+  );
+  equal(
+    parsed,
+    {
+      schema: 'ADL SCORM',
+      version: '1.2',
+      items: ['tarsomel-page'],
+      resources: [['tarsomel-page', 'sco', 'tarsomel.html']],
+    },
+    `the manifest\n${manifest}`,
+  );
   const scormAgain = dirname(createRequire(import.meta.url).resolve('scorm-again'));
   copyFileSync(join(scormAgain, 'scorm12.min.js'), join(lms.dir, 'scorm12.min.js'));
   for (const file of ['lms.html', 'lms.js']) copyFileSync(join(here, file), join(lms.dir, file));
@@ -162,17 +216,28 @@ print(json.dumps({'schema': root.findtext('cp:metadata/cp:schema', None, ns), 'v
         if (move === 'r') {
           await frame.getByRole('button').click();
         } else {
-          await frame.locator(`${move[1] === '0' ? '#t-names' : '#t-temperatures'} > [role=option]`).nth(Number(move.slice(3))).click();
+          await frame
+            .locator(`${move[1] === '0' ? '#t-names' : '#t-temperatures'} > [role=option]`)
+            .nth(Number(move.slice(3)))
+            .click();
         }
         moves.push(move);
       }
       samePlay(await sco().evaluate(readPage), play(moves).at(-1), `after ${moves.length} moves`);
     };
-    return { started, sco, moves, playMoves, log: () => page.evaluate(() => window.lmsLog),
-      errors: () => page.evaluate(() => window.lmsErrors) };
+    return {
+      started,
+      sco,
+      moves,
+      playMoves,
+      log: () => page.evaluate(() => window.lmsLog),
+      errors: () => page.evaluate(() => window.lmsErrors),
+    };
   };
   const leave = async (page) => {
-    await page.evaluate(() => { document.getElementById('sco').src = 'about:blank'; });
+    await page.evaluate(() => {
+      document.getElementById('sco').src = 'about:blank';
+    });
     await page.waitForFunction(() => window.lmsLog.some((c) => c[0] === 'LMSFinish'));
   };
 
@@ -182,7 +247,10 @@ print(json.dumps({'schema': root.findtext('cp:metadata/cp:schema', None, ns), 'v
   let calls = await first.log();
   equal(calls[0], ['LMSInitialize', '', 'true'], 'the session started first');
   equal(lastSet(calls, 'cmi.core.lesson_status'), 'incomplete', 'incomplete at start');
-  check(calls.some((c) => c[0] === 'LMSCommit'), 'saved at start');
+  check(
+    calls.some((c) => c[0] === 'LMSCommit'),
+    'saved at start',
+  );
   equal(lastSet(calls, 'cmi.core.score.raw'), '', 'no score at start');
 
   // Rounds of 5, 8 and 3 right pairs: the best round, as a percentage.
@@ -199,8 +267,15 @@ print(json.dumps({'schema': root.findtext('cp:metadata/cp:schema', None, ns), 'v
     equal(calls.at(-1)[0], 'LMSCommit', `saved after round ${i + 1}`);
   }
   equal(raws, ['50', '80', '80'], 'the score after rounds of 5, 8 and 3 right pairs');
-  equal([lastSet(calls, 'cmi.core.score.min'), lastSet(calls, 'cmi.core.score.max'), lastSet(calls, 'cmi.core.lesson_status')],
-    ['0', '100', 'completed'], 'the score\'s range and the status');
+  equal(
+    [
+      lastSet(calls, 'cmi.core.score.min'),
+      lastSet(calls, 'cmi.core.score.max'),
+      lastSet(calls, 'cmi.core.lesson_status'),
+    ],
+    ['0', '100', 'completed'],
+    "the score's range and the status",
+  );
   // "Чисти" in the middle of a round changes nothing.
   await first.playMoves(['r', 'c0:0', `c1:${rights[0]}`, 'c0:0', 'c1:1']);
   equal(lastSet(await first.log(), 'cmi.core.score.raw'), '80', 'an unfinished round changes nothing');
@@ -214,20 +289,37 @@ print(json.dumps({'schema': root.findtext('cp:metadata/cp:schema', None, ns), 'v
     document.dispatchEvent(new Event('visibilitychange'));
   });
   calls = await first.log();
-  equal(calls.slice(before).map((c) => c[0]), ['LMSCommit'], 'saved when the page went out of sight');
+  equal(
+    calls.slice(before).map((c) => c[0]),
+    ['LMSCommit'],
+    'saved when the page went out of sight',
+  );
   equal(calls.filter((c) => c[0] === 'LMSFinish').length, 0, 'not finished while the page is open');
 
   // Leaving the page: the time on task, then finished, once.
   await leave(page);
   const left = Date.now();
   calls = await first.log();
-  equal(calls.filter((c) => c[0] === 'LMSFinish'), [['LMSFinish', '', 'true']], 'finished once');
+  equal(
+    calls.filter((c) => c[0] === 'LMSFinish'),
+    [['LMSFinish', '', 'true']],
+    'finished once',
+  );
   const end = calls.slice(-3).map((c) => c.slice(0, 3));
-  equal([end[0][1], end[1], end[2]], ['cmi.core.session_time', ['LMSSetValue', 'cmi.core.exit', ''], ['LMSFinish', '', 'true']],
-    'the time on task and the exit just before the end');
+  equal(
+    [end[0][1], end[1], end[2]],
+    ['cmi.core.session_time', ['LMSSetValue', 'cmi.core.exit', ''], ['LMSFinish', '', 'true']],
+    'the time on task and the exit just before the end',
+  );
   const session = seconds(end[0][2]);
-  check(/^\d{4}:\d\d:\d\d\.\d\d$/.test(end[0][2]), `the session time "${end[0][2]}" has four figures of hours and two decimals`);
-  check(session > 0 && session <= (left - first.started) / 1000, `the session time ${session} s within the ${(left - first.started) / 1000} s the page was open`);
+  check(
+    /^\d{4}:\d\d:\d\d\.\d\d$/.test(end[0][2]),
+    `the session time "${end[0][2]}" has four figures of hours and two decimals`,
+  );
+  check(
+    session > 0 && session <= (left - first.started) / 1000,
+    `the session time ${session} s within the ${(left - first.started) / 1000} s the page was open`,
+  );
   const latencies = interactions(calls).reduce((sum, t) => sum + seconds(t.latency), 0);
   check(latencies <= session + 0.01, `the pairs' latencies (${latencies} s) within the session (${session} s)`);
   equal(calls.filter((c) => c[1] === 'cmi.core.session_time').length, 1, 'the session time set once');
@@ -251,19 +343,35 @@ print(json.dumps({'schema': root.findtext('cp:metadata/cp:schema', None, ns), 'v
   await popup.waitForFunction(quizReady);
   const seven = roundWith(7);
   for (const move of seven) {
-    await popup.locator(`${move[1] === '0' ? '#t-names' : '#t-temperatures'} > [role=option]`).nth(Number(move.slice(3))).click();
+    await popup
+      .locator(`${move[1] === '0' ? '#t-names' : '#t-temperatures'} > [role=option]`)
+      .nth(Number(move.slice(3)))
+      .click();
   }
   samePlay(await popup.evaluate(readPage), play(seven).at(-1), 'the round of 7 in its own window');
   await popup.close({ runBeforeUnload: true });
   await platform.waitForFunction(() => window.lmsLog.some((c) => c[0] === 'LMSFinish'), null, { timeout: 10000 });
   calls = await platform.evaluate(() => window.lmsLog);
-  equal([lastSet(calls, 'cmi.core.score.raw'), lastSet(calls, 'cmi.core.lesson_status')], ['70', 'completed'],
-    'the round kept when its window was closed');
+  equal(
+    [lastSet(calls, 'cmi.core.score.raw'), lastSet(calls, 'cmi.core.lesson_status')],
+    ['70', 'completed'],
+    'the round kept when its window was closed',
+  );
   equal(calls.filter((c) => c[0] === 'LMSFinish').length, 1, 'the session finished when its window was closed');
   sameInteractions(calls, seven, 'the round of 7');
   checkCalls(calls, await platform.evaluate(() => window.lmsErrors), 'the round of 7');
   // The calls of that session, for the reader of the test's output.
-  console.log(`a round of 7 right, as the platform was told it:\n${calls.map((c) => `  ${c[0]}(${c.slice(1, -1).map((a) => JSON.stringify(a)).join(', ')}) → ${JSON.stringify(c.at(-1))}`).join('\n')}`);
+  console.log(
+    `a round of 7 right, as the platform was told it:\n${calls
+      .map(
+        (c) =>
+          `  ${c[0]}(${c
+            .slice(1, -1)
+            .map((a) => JSON.stringify(a))
+            .join(', ')}) → ${JSON.stringify(c.at(-1))}`,
+      )
+      .join('\n')}`,
+  );
 
   // ---- No platform: the same page opened by itself plays, nothing thrown ----
   const alone = await chromium(onClose);
@@ -280,10 +388,21 @@ print(json.dumps({'schema': root.findtext('cp:metadata/cp:schema', None, ns), 'v
   await brokenFrame.locator('main[data-ready]').waitFor();
   const all = roundWith(10);
   for (const move of all) {
-    await brokenFrame.locator(`${move[1] === '0' ? '#t-names' : '#t-temperatures'} > [role=option]`).nth(Number(move.slice(3))).click();
+    await brokenFrame
+      .locator(`${move[1] === '0' ? '#t-names' : '#t-temperatures'} > [role=option]`)
+      .nth(Number(move.slice(3)))
+      .click();
   }
   const last = broken.page.frame({ url: /tarsomel\.html/ });
-  equal((await last.evaluate(readPage)).text.split('\n')[0], play(all).at(-1).text.split('\r\n')[0], 'with a failing platform: the last verdict');
-  equal(await broken.page.evaluate(() => window.lmsLog.map((c) => c[0])), ['LMSInitialize'], 'with a failing platform: tried once, then left alone');
+  equal(
+    (await last.evaluate(readPage)).text.split('\n')[0],
+    play(all).at(-1).text.split('\r\n')[0],
+    'with a failing platform: the last verdict',
+  );
+  equal(
+    await broken.page.evaluate(() => window.lmsLog.map((c) => c[0])),
+    ['LMSInitialize'],
+    'with a failing platform: tried once, then left alone',
+  );
   equal(broken.seen.errors, [], 'with a failing platform: errors reported');
 });

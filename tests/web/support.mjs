@@ -14,7 +14,7 @@ import { pathToFileURL } from 'node:url';
 
 export const build = process.argv[2];
 if (!build) {
-  console.error('usage: node TEST.mjs BUILD_DIR (the web preset\'s build folder)');
+  console.error("usage: node TEST.mjs BUILD_DIR (the web preset's build folder)");
   process.exit(2);
 }
 export const onePage = join(build, 'tarsomel.html');
@@ -23,7 +23,9 @@ export const site = join(build, 'site');
 
 const modelJs = join(build, 'tests', 'web', 'web_model.js');
 const runModel = (args) =>
-  JSON.parse(execFileSync('node', ['--no-experimental-fetch', modelJs, ...args], { encoding: 'utf8', maxBuffer: 1 << 24 }));
+  JSON.parse(
+    execFileSync('node', ['--no-experimental-fetch', modelJs, ...args], { encoding: 'utf8', maxBuffer: 1 << 24 }),
+  );
 export const design = runModel(['design']);
 // The in-memory window after each move (see model.cpp).
 export const play = (moves, sight = 1) => runModel(['play', '--sight', String(sight), ...moves]);
@@ -35,8 +37,10 @@ export function check(ok, what) {
   if (!ok) throw new Error(`FAIL: ${what}`);
 }
 export function equal(actual, expected, what) {
-  check(JSON.stringify(actual) === JSON.stringify(expected),
-    `${what}\n  expected: ${JSON.stringify(expected)}\n  actual:   ${JSON.stringify(actual)}`);
+  check(
+    JSON.stringify(actual) === JSON.stringify(expected),
+    `${what}\n  expected: ${JSON.stringify(expected)}\n  actual:   ${JSON.stringify(actual)}`,
+  );
 }
 export function near(actual, expected, tolerance, what) {
   check(Math.abs(actual - expected) <= tolerance, `${what}: ${actual}, expected ${expected} ± ${tolerance}`);
@@ -58,7 +62,11 @@ export async function run(name, body) {
     status = 1;
   }
   for (const close of closers.reverse()) {
-    try { await close(); } catch (error) { console.error(`while closing: ${error.message}`); }
+    try {
+      await close();
+    } catch (error) {
+      console.error(`while closing: ${error.message}`);
+    }
   }
   process.exit(status);
 }
@@ -71,23 +79,41 @@ export function scratch(prefix) {
 // ---- Chromium -----------------------------------------------------------------
 // Debian's own, with a fresh profile, none of its background services and
 // nothing that reaches out to the network by itself.
-export const chromiumArgs = ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
-  '--disable-component-update', '--disable-sync', '--no-first-run', '--disable-quic',
-  '--disable-default-apps', '--disable-extensions', '--no-default-browser-check'];
+export const chromiumArgs = [
+  '--no-sandbox',
+  '--disable-gpu',
+  '--disable-background-networking',
+  '--disable-component-update',
+  '--disable-sync',
+  '--no-first-run',
+  '--disable-quic',
+  '--disable-default-apps',
+  '--disable-extensions',
+  '--no-default-browser-check',
+];
 
 export async function chromium(onClose, options = {}) {
   const { chromium: driver } = await import('playwright-core');
   const profile = scratch('tarsomel-chromium-');
   const context = await driver.launchPersistentContext(profile.dir, {
-    executablePath: '/usr/bin/chromium', headless: true, args: [...chromiumArgs, ...(options.args || [])],
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    args: [...chromiumArgs, ...(options.args || [])],
     // Headless, the driver hides scroll bars; a desktop's take room.
     ignoreDefaultArgs: options.scrollBars ? ['--hide-scrollbars'] : [],
-    viewport: options.viewport || { width: 800, height: 600 }, hasTouch: !!options.hasTouch,
-    isMobile: !!options.isMobile, deviceScaleFactor: options.deviceScaleFactor || 1, locale: 'bg-BG',
+    viewport: options.viewport || { width: 800, height: 600 },
+    hasTouch: !!options.hasTouch,
+    isMobile: !!options.isMobile,
+    deviceScaleFactor: options.deviceScaleFactor || 1,
+    locale: 'bg-BG',
     permissions: options.permissions || [],
+    javaScriptEnabled: options.javaScriptEnabled ?? true,
   });
-  onClose(async () => { await context.close(); profile.remove(); });
-  const page = context.pages()[0] || await context.newPage();
+  onClose(async () => {
+    await context.close();
+    profile.remove();
+  });
+  const page = context.pages()[0] || (await context.newPage());
   const seen = watch(page);
   return { context, page, seen };
 }
@@ -105,8 +131,9 @@ export function watch(page) {
 }
 
 // Whether the program has taken over the window the page drew, in the page.
-export const quizReady = () => !!document.querySelector('main[data-ready]')
-  && document.querySelectorAll('#t-temperatures > [role=option]').length === 10;
+export const quizReady = () =>
+  !!document.querySelector('main[data-ready]') &&
+  document.querySelectorAll('#t-temperatures > [role=option]').length === 10;
 
 // Opens the page and waits for the program to take over the quiz.
 export async function open(page, url) {
@@ -119,14 +146,21 @@ export async function open(page, url) {
 // the next, which the page may fit again in.
 export async function resize(page, width, height) {
   await page.setViewportSize({ width, height });
-  await page.waitForFunction(([w, h]) => window.innerWidth === w && window.innerHeight === h, [width, height],
-    { timeout: 10000 });
+  await page.waitForFunction(([w, h]) => window.innerWidth === w && window.innerHeight === h, [width, height], {
+    timeout: 10000,
+  });
   await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
 }
 
 // ---- A web server on 127.0.0.1 -----------------------------------------------
-const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
-  '.png': 'image/png', '.webmanifest': 'application/manifest+json', '.xml': 'application/xml' };
+const types = {
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript',
+  '.wasm': 'application/wasm',
+  '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json',
+  '.xml': 'application/xml',
+};
 
 export async function serve(onClose, root) {
   const requests = [];
@@ -140,11 +174,20 @@ export async function serve(onClose, root) {
       response.writeHead(404).end();
       return;
     }
-    response.writeHead(200, { 'Content-Type': types[extname(file)] || 'application/octet-stream', 'Cache-Control': 'no-cache' });
+    response.writeHead(200, {
+      'Content-Type': types[extname(file)] || 'application/octet-stream',
+      'Cache-Control': 'no-cache',
+    });
     createReadStream(file).pipe(response);
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  onClose(() => new Promise((resolve) => { server.closeAllConnections(); server.close(resolve); }));
+  onClose(
+    () =>
+      new Promise((resolve) => {
+        server.closeAllConnections();
+        server.close(resolve);
+      }),
+  );
   return { url: `http://127.0.0.1:${server.address().port}/`, requests };
 }
 
@@ -167,10 +210,13 @@ export const readPage = () => {
   const box = document.querySelector('textarea');
   const live = document.querySelector('[role=status]');
   return {
-    names: list('t-names'), temperatures: list('t-temperatures'),
-    text: box.value, boxScrollTop: box.scrollTop, caret: [box.selectionStart, box.selectionEnd],
+    names: list('t-names'),
+    temperatures: list('t-temperatures'),
+    text: box.value,
+    boxScrollTop: box.scrollTop,
+    caret: [box.selectionStart, box.selectionEnd],
     live: [...live.querySelectorAll('p')].map((p) => p.textContent),
-    focus: document.activeElement ? (document.activeElement.id || document.activeElement.tagName.toLowerCase()) : null,
+    focus: document.activeElement ? document.activeElement.id || document.activeElement.tagName.toLowerCase() : null,
   };
 };
 
@@ -188,7 +234,8 @@ export const countAnnouncements = () => {
   const live = document.querySelector('[role=status]');
   new MutationObserver((records) => {
     for (const record of records) {
-      for (const node of record.addedNodes) window.tarsomelSaid.push([...node.querySelectorAll('p')].map((p) => p.textContent));
+      for (const node of record.addedNodes)
+        window.tarsomelSaid.push([...node.querySelectorAll('p')].map((p) => p.textContent));
     }
   }).observe(live, { childList: true });
 };

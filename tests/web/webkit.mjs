@@ -11,10 +11,16 @@ import { design, equal, near, onePageUrl, play, quizReady, readPage, run, samePl
 const server = process.argv[3];
 
 await run('web.webkit', async (onClose) => {
-  const driver = await new Builder().usingServer(server).withCapabilities({
-    browserName: 'MiniBrowser',
-    'webkitgtk:browserOptions': { binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', args: ['--automation'] },
-  }).build();
+  const driver = await new Builder()
+    .usingServer(server)
+    .withCapabilities({
+      browserName: 'MiniBrowser',
+      'webkitgtk:browserOptions': {
+        binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser',
+        args: ['--automation'],
+      },
+    })
+    .build();
   onClose(() => driver.quit());
   await driver.get(onePageUrl);
   await driver.wait(async () => driver.executeScript(quizReady), 20000);
@@ -26,8 +32,9 @@ await run('web.webkit', async (onClose) => {
     return [r.left - c.left, r.top - c.top, r.width, r.height, c.width, c.height];
   });
   const want = design.controls.names;
-  [want.left, want.top, want.width, want.height, design.client.width, design.client.height]
-    .forEach((v, i) => near(names[i], v, 1, `the names list's and the client area's place (${i})`));
+  [want.left, want.top, want.width, want.height, design.client.width, design.client.height].forEach((v, i) =>
+    near(names[i], v, 1, `the names list's and the client area's place (${i})`),
+  );
 
   const moves = ['c0:1', 'c1:0', 'k0:down', 'k1:end', 'r'];
   const expected = play(moves, 7);

@@ -69,7 +69,7 @@ mergeInto(LibraryManager.library, {
 
   // The one-file page's WebAssembly, compiled, is needed no more.
   tarsomel_forget_binary: function () {
-    wasmBinary = undefined;
+    if (typeof wasmBinary !== 'undefined') wasmBinary = undefined;
   },
 
   // Focuses the element unless the pupil has put the focus somewhere already.
@@ -215,7 +215,6 @@ mergeInto(LibraryManager.library, {
     tarsomelElements[region].replaceChildren(said);
   },
 
-
   // ---- The learning platform -------------------------------------------------
   // The SCORM 1.2 API an LMS offers as `API` on one of the page's windows.
   // It is kept on the module once found. Every call is guarded: a platform
@@ -227,13 +226,13 @@ mergeInto(LibraryManager.library, {
       for (let tries = 0; win && tries < 500; ++tries) {
         try {
           if (win.API) return win.API;
-        } catch (e) {
+        } catch {
           // Another origin's window: look further up.
         }
         let parent = null;
         try {
           parent = win.parent;
-        } catch (e) {
+        } catch {
           return null;
         }
         if (!parent || parent === win) return null;
@@ -244,13 +243,13 @@ mergeInto(LibraryManager.library, {
     let api = null;
     try {
       api = find(window) || (window.opener ? find(window.opener) : null);
-    } catch (e) {
+    } catch {
       return 0;
     }
     if (!api) return 0;
     try {
       if (String(api.LMSInitialize('')) !== 'true') return 0;
-    } catch (e) {
+    } catch {
       return 0;
     }
     Module.tarsomelLms = api;
@@ -272,7 +271,7 @@ mergeInto(LibraryManager.library, {
       const text = value === null || value === undefined ? '' : String(value);
       stringToUTF8(text, buffer, bufferSize);
       return Math.min(lengthBytesUTF8(text), bufferSize - 1);
-    } catch (e) {
+    } catch {
       return 0;
     }
   },
@@ -281,7 +280,7 @@ mergeInto(LibraryManager.library, {
     try {
       const done = Module.tarsomelLms.LMSSetValue(UTF8ToString(name, nameSize), UTF8ToString(value, valueSize));
       return String(done) === 'true' ? 1 : 0;
-    } catch (e) {
+    } catch {
       return 0;
     }
   },
@@ -289,7 +288,7 @@ mergeInto(LibraryManager.library, {
   tarsomel_lms_commit: function () {
     try {
       return String(Module.tarsomelLms.LMSCommit('')) === 'true' ? 1 : 0;
-    } catch (e) {
+    } catch {
       return 0;
     }
   },
@@ -297,7 +296,7 @@ mergeInto(LibraryManager.library, {
   tarsomel_lms_finish: function () {
     try {
       return String(Module.tarsomelLms.LMSFinish('')) === 'true' ? 1 : 0;
-    } catch (e) {
+    } catch {
       return 0;
     }
   },
