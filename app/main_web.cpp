@@ -11,15 +11,11 @@
 // Lets anyone looking into the page's code tell which version it is.
 [[gnu::used]] static const char kWhat[] = "@(#)Tarsomel " TARSOMEL_VERSION_STRING;
 
-// In library.js.
-extern "C" void tarsomel_forget_binary();
-
 int main() {
   // Both live as long as the page: the runtime stays after main returns.
   // The platform first, so that the session starts with the page.
   static ui::web::LearningPlatform platform;
   static ui::web::Tarsomel tarsomel;
   tarsomel.Observe([](const ui::Outcome& outcome) { platform.Observe(outcome); });
-  tarsomel_forget_binary();
   return 0;
 }

@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Tarsomel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The main window's behaviour without a window: the shared handlers over in-memory
-// lists and message box, for tests and the fuzzer that play whole games
-// through the same handlers (and the same pair guard) the editions use.
+// The shared main window over in-memory controls: MainWindow (its handlers
+// and pair guard, as every edition runs them) with two quiz::MemoryListBox
+// lists and a message text that counts what reaches the screen and keeps
+// what a screen reader is told. For the tests, the web tests' model and the
+// fuzzer, which play whole games through it.
 #pragma once
 
 #include <set>

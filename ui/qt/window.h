@@ -3,6 +3,18 @@
 
 // The window Tarsomel on Qt 6 Widgets: the main window's controls as
 // widgets, handing their events to the shared handlers.
+//
+// What this edition does, and where it differs from the others:
+// - The Linux edition. Qt's own list widget, made to keep the main window's
+//   rules (ClassicListWidget): the shared keys of ui/list_keys.h, no click
+//   takes a selection away, focus entering a list selects nothing.
+// - Drawn in the Fusion style, so that it looks the same on every desktop;
+//   the focus marks and "Чисти" painted as the design says, as the Windows
+//   edition draws them. Liberation Serif, or another serif face with
+//   Cyrillic, where Times New Roman is missing.
+// - Scaled by QT_SCALE_FACTOR as a whole, proportions kept.
+// - Screen readers (Orca, through AT-SPI) get the design's names, the rows
+//   as they are read, and each verdict as a notification appearing.
 #pragma once
 
 #include <QLabel>

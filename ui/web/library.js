@@ -8,7 +8,7 @@
 // (its markup is written from the design when the program is built): the
 // layer finds the elements it works with and keeps them in one array, by
 // number; text crosses as UTF-8 with its length.
-/* global LibraryManager, mergeInto, Module, UTF8ToString, lengthBytesUTF8, stringToUTF8, stackAlloc, wasmBinary:writable, tarsomelElements */
+/* global LibraryManager, mergeInto, Module, UTF8ToString, lengthBytesUTF8, stringToUTF8, stackAlloc, tarsomelElements */
 mergeInto(LibraryManager.library, {
   // ---- The page's elements ---------------------------------------------------
   $tarsomelElements: [],
@@ -65,11 +65,6 @@ mergeInto(LibraryManager.library, {
   tarsomel_append__deps: ['$tarsomelElements'],
   tarsomel_append: function (parent, element) {
     tarsomelElements[parent].appendChild(tarsomelElements[element]);
-  },
-
-  // The one-file page's WebAssembly, compiled, is needed no more.
-  tarsomel_forget_binary: function () {
-    if (typeof wasmBinary !== 'undefined') wasmBinary = undefined;
   },
 
   // Focuses the element unless the pupil has put the focus somewhere already.

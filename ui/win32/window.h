@@ -3,6 +3,21 @@
 
 // The window Tarsomel on the Win32 API: the main window's controls as
 // standard Windows controls, handing their events to the shared handlers.
+//
+// What this edition does, and where it differs from the others:
+// - Windows' own controls, so that the window is the platform's. Its
+//   LISTBOX keeps the shared keys of ui/list_keys.h for the arrows, Home,
+//   End, Page Up and Page Down and a letter, but differs in four ways: Ctrl
+//   with an arrow moves the selection like the arrow alone (there is no
+//   mark apart from the selection); Space does nothing; Left and Right act
+//   as Up and Down; and letters typed quickly one after another search for
+//   a name that starts with all of them.
+// - Per-monitor DPI aware: laid out in pixels of the monitor's DPI from the
+//   design's twips, again when the window moves to another monitor.
+// - Screen readers get the design's names through the annotation service
+//   and each verdict as a polite live region's name.
+// - The focus goes back to the control that had it after a minimise or
+//   another window.
 #pragma once
 
 #include <windows.h>
