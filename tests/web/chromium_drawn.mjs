@@ -4,10 +4,11 @@
 // The page as it is drawn before any script runs, in Chromium: with
 // JavaScript off, the one-file page and the site's page show the quiz as it
 // stands at the start (the design's rows, the task, every name and
-// description) with one line in Bulgarian saying it needs JavaScript; with
+// description) with one line in Bulgarian saying it needs JavaScript, and
+// the one-file page carries the program's WebAssembly byte for byte; with
 // it on, when the program has taken over, nothing has moved: every control
 // and label within 1 CSS pixel of where the page drew it.
-import { writeFileSync } from 'node:fs';
+import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { check, chromium, design, equal, near, onePageUrl, open, readPage, run, serve, site } from './support.mjs';
 
@@ -73,8 +74,19 @@ await run('web.chromium_drawn', async (onClose) => {
       before.noscript[0].shown && /JavaScript/.test(before.noscript[0].text),
       `${what}, no script: the line is shown`,
     );
-    if (what === 'the one-file page' && process.env.TARSOMEL_PICTURE) {
-      writeFileSync(join(process.env.TARSOMEL_PICTURE, 'no-script.png'), await off.page.screenshot());
+    if (what === 'the one-file page') {
+      // The WebAssembly in its block, as the browser's parser gives it, is
+      // the program's file, byte for byte.
+      const carried = await off.page.evaluate(() =>
+        Array.from(document.getElementById('t-wasm').textContent, (c) => c.charCodeAt(0) & 0xff),
+      );
+      check(
+        Buffer.from(carried).equals(readFileSync(join(site, 'tarsomel.wasm'))),
+        'the one-file page carries the WebAssembly whole',
+      );
+      if (process.env.TARSOMEL_PICTURE) {
+        writeFileSync(join(process.env.TARSOMEL_PICTURE, 'no-script.png'), await off.page.screenshot());
+      }
     }
 
     // JavaScript on: taken over, nothing moved.
