@@ -10,15 +10,17 @@
 //     the one-file page: the program inline (allowed by its hash), its
 //     WebAssembly as base64 in a block of its own, the icon as a data:
 //     address; no request at all after it is opened
-//   node finish_page.mjs site PROGRAM.js DESIGN.json ICONS OUT_DIR
+//   node finish_page.mjs site PROGRAM.js DESIGN.json ICONS OUT_DIR [GUIDE.html]
 //     index.html, the program's files, the icons, a web app manifest and a
-//     service worker that keeps them all for use offline
+//     service worker that keeps them all for use offline; the teacher's
+//     guide beside them as rakovodstvo.html
 import { createHash } from 'node:crypto';
 import { copyFileSync, mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { basename, dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { escape, fill } from './fill.mjs';
 
-const [mode, program, designPath, icons, out] = process.argv.slice(2);
+const [mode, program, designPath, icons, out, guide] = process.argv.slice(2);
 if (!['single', 'site'].includes(mode) || !out) {
   console.error('usage: finish_page.mjs single|site PROGRAM.js DESIGN.json ICONS OUT');
   process.exit(2);
@@ -29,23 +31,7 @@ const js = readFileSync(program, 'utf8');
 const wasmPath = program.replace(/\.js$/, '.wasm');
 const sizes = [32, 64, 128, 192, 512];
 
-const escape = (text) =>
-  text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
 const sha256 = (text) => `'sha256-${createHash('sha256').update(text, 'utf8').digest('base64')}'`;
-
-// Writes `values` into a template's @name@ places: every place must have a
-// value and every value a place, so that a misspelt name cannot pass.
-function fill(template, values, what) {
-  const used = new Set();
-  const filled = template.replace(/@([A-Za-z]+)@/g, (place, name) => {
-    if (!(name in values)) throw new Error(`${what}: no value for ${place}`);
-    used.add(name);
-    return values[name];
-  });
-  const unused = Object.keys(values).filter((name) => !used.has(name));
-  if (unused.length) throw new Error(`${what}: no place for ${unused.join(', ')}`);
-  return filled;
-}
 
 // The stylesheet without its licence header, which the page carries once.
 const style = fill(readFileSync(join(here, 'page.css'), 'utf8'), design.style, 'page.css')
@@ -118,6 +104,7 @@ if (mode === 'single') {
   for (const size of sizes)
     copyFileSync(join(icons, `tarsomel-${size}.png`), join(out, 'icons', `tarsomel-${size}.png`));
   copyFileSync(join(here, 'install.js'), join(out, 'install.js'));
+  if (guide) copyFileSync(guide, join(out, 'rakovodstvo.html'));
 
   const manifest = {
     name: 'Тарсомел',
@@ -147,6 +134,7 @@ if (mode === 'single') {
     wasm,
     'install.js',
     'manifest.webmanifest',
+    ...(guide ? ['rakovodstvo.html'] : []),
     ...sizes.map((size) => `icons/tarsomel-${size}.png`),
   ];
   const digest = createHash('sha256');
