@@ -47,21 +47,33 @@ std::string Keys() {
     ui::KeyPress press;
   };
   const std::vector<Key> keys = {
-      {"up", {ui::ListKey::kUp}},          {"down", {ui::ListKey::kDown}},         {"home", {ui::ListKey::kHome}},
-      {"end", {ui::ListKey::kEnd}},        {"pageup", {ui::ListKey::kPageUp}},     {"pagedown", {ui::ListKey::kPageDown}},
-      {"space", {ui::ListKey::kSpace}},    {"letter", {ui::ListKey::kCharacter, false, U'С'}},
-      {"^up", {ui::ListKey::kUp, true}},   {"^down", {ui::ListKey::kDown, true}},  {"^home", {ui::ListKey::kHome, true}},
-      {"^end", {ui::ListKey::kEnd, true}}, {"^pageup", {ui::ListKey::kPageUp, true}},
+      {"up", {ui::ListKey::kUp}},
+      {"down", {ui::ListKey::kDown}},
+      {"home", {ui::ListKey::kHome}},
+      {"end", {ui::ListKey::kEnd}},
+      {"pageup", {ui::ListKey::kPageUp}},
+      {"pagedown", {ui::ListKey::kPageDown}},
+      {"space", {ui::ListKey::kSpace}},
+      {"letter", {ui::ListKey::kCharacter, false, U'С'}},
+      {"^up", {ui::ListKey::kUp, true}},
+      {"^down", {ui::ListKey::kDown, true}},
+      {"^home", {ui::ListKey::kHome, true}},
+      {"^end", {ui::ListKey::kEnd, true}},
+      {"^pageup", {ui::ListKey::kPageUp, true}},
       {"^pagedown", {ui::ListKey::kPageDown, true}},
   };
-  return Array(keys, [&](const Key& key) {
-    const ui::ListState after = ui::PressKey(names, middle, key.press, kSight);
-    const ui::ListState unmarked = ui::PressKey(names, {}, key.press, kSight);
-    return "{\"key\": " + Json(key.name) + ", \"mark\": " + std::to_string(after.mark) +
-           ", \"selected\": " + std::to_string(after.selected) + ", \"fromNone\": " + std::to_string(unmarked.mark) +
-           ", \"fromNoneSelected\": " + std::to_string(unmarked.selected) + "}";
-  }) + ", \"keysFrom\": {\"mark\": " + std::to_string(middle.mark) + ", \"selected\": " +
-         std::to_string(middle.selected) + ", \"sight\": " + std::to_string(kSight) + ", \"letter\": " + Json("С") + "}";
+  return Array(keys,
+               [&](const Key& key) {
+                 const ui::ListState after = ui::PressKey(names, middle, key.press, kSight);
+                 const ui::ListState unmarked = ui::PressKey(names, {}, key.press, kSight);
+                 return "{\"key\": " + Json(key.name) + ", \"mark\": " + std::to_string(after.mark) +
+                        ", \"selected\": " + std::to_string(after.selected) +
+                        ", \"fromNone\": " + std::to_string(unmarked.mark) +
+                        ", \"fromNoneSelected\": " + std::to_string(unmarked.selected) + "}";
+               }) +
+         ", \"keysFrom\": {\"mark\": " + std::to_string(middle.mark) +
+         ", \"selected\": " + std::to_string(middle.selected) + ", \"sight\": " + std::to_string(kSight) +
+         ", \"letter\": " + Json("С") + "}";
 }
 
 }  // namespace
