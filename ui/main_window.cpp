@@ -159,7 +159,7 @@ std::string Said(std::string_view whole, std::string_view fraction, bool minus, 
     if (noun != nullptr) words += " " + std::string(noun->many);
     return words;
   }
-  if (value != 0) words += NumberInWords(value, Gender::kNeuter) + (value == 1 ? " цяло и " : " цели и ");
+  if (value != 0) words += NumberInWords(value, Gender::kNeuter) + (TakesSingular(value) ? " цяло и " : " цели и ");
   const long long parts = Value(fraction);
   const auto& [one, many] = kParts[fraction.size() - 1];
   words += NumberInWords(parts, Gender::kFeminine) + " " + std::string(TakesSingular(parts) ? one : many);
@@ -221,17 +221,18 @@ const std::array<Reading, 21> kReadings = {{
     {"H2", "аш две"},
     {"O2", "о две"},
     {"O3", "о три"},
-    // Symbols by their Latin letters.
-    {"He", "аш е"},
-    {"Ne", "ен е"},
-    {"Fe", "еф е"},
+    // A symbol of one letter by the letter's name; of two, by the element's
+    // name, Latin where the symbol comes from it.
+    {"He", "хелий"},
+    {"Ne", "неон"},
+    {"Fe", "ферум"},
     {"N", "ен"},
-    {"Si", "ес и"},
-    {"Mg", "ем же"},
+    {"Si", "силициум"},
+    {"Mg", "магнезий"},
     {"S", "ес"},
     // Latin and English names, as a Bulgarian reads them.
     {"carboneum", "карбонеум"},
-    {"carbon", "карбон"},
+    {"carbon", "карбън"},
     {"carbo", "карбо"},
     {"nitrogenium", "нитрогениум"},
     {"silicium", "силициум"},

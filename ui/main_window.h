@@ -145,8 +145,9 @@ std::string SpokenTemperature(std::string_view text);
 // temperature in words, anything else without the blanks that align it.
 std::string SpokenRow(std::string_view row);
 
-// How a chemical symbol or formula, or a Latin word, of the element
-// paragraphs is read aloud, as a chemistry teacher reads it in class.
+// How a chemical symbol or formula, or a Latin or English word, of the
+// element paragraphs is read aloud, as a chemistry teacher reads it in
+// class: "H2O" "аш две о", "S" "ес", "Fe" "ферум", "Mg" "магнезий".
 struct Reading {
   std::string_view written, spoken;
 };

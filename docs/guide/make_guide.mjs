@@ -43,7 +43,7 @@ function keyRows() {
   };
   const selects = (f) => f.selected === f.mark && f.selected !== from.selected;
   const effect = (f) =>
-    selects(f) ? `Избира ${target(f)}.` : `Слага отметката (рамката) на ${target(f)}, без да го избира.`;
+    selects(f) ? `Избира ${target(f)}.` : `Премества рамката на ${target(f)}, без да го избира.`;
   const data = (f) => `data-key="${f.key}" data-mark="${f.mark}" data-selected="${f.selected}"`;
   const labels = {
     up: '↑ (стрелка нагоре)',
@@ -60,7 +60,7 @@ function keyRows() {
   });
   const space = fact('space');
   if (space.selected !== from.mark) throw new Error('the guide says Space selects the marked row');
-  rows.push(`<tr ${data(space)}><td>Интервал</td><td>Избира реда с отметката.</td><td>–</td></tr>`);
+  rows.push(`<tr ${data(space)}><td>Интервал</td><td>Избира реда с рамката.</td><td>–</td></tr>`);
   const letter = fact('letter');
   if (!selects(letter) || !design.names[letter.mark].startsWith(from.letter)) {
     throw new Error('the guide says a letter selects the next name that starts with it');
@@ -74,7 +74,7 @@ function keyRows() {
     throw new Error('the guide says every movement key lands on the first row of a list with no mark');
   }
   rows.push(
-    '<tr><td colspan="3">В списък, в който още няма отметка, всеки от тези клавиши отива на първия ред.</td></tr>',
+    '<tr><td colspan="3">В списък, в който още няма рамка, клавишите от горните шест реда отиват на първия ред.</td></tr>',
   );
   return rows.join('\n');
 }

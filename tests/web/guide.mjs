@@ -109,7 +109,7 @@ await run('web.guide', async (onClose) => {
   const worksheet = text.findIndex((t) => t.includes('Свържете с линия'));
   check(worksheet > 0, 'the PDF has the worksheet');
   const words = (t) => t.split(/\s+/).filter(Boolean);
-  const expectedWorksheet = [...words('Тарсомел: точки на топене Име: Клас:'), ...words('Свържете с линия')];
+  const expectedWorksheet = [...words('Тарсомел: температури на топене Име: Клас:'), ...words('Свържете с линия')];
   check(
     expectedWorksheet.every((w) => words(text[worksheet]).includes(w)),
     'the worksheet page has its heading and instruction',
@@ -118,7 +118,7 @@ await run('web.guide', async (onClose) => {
     check(text[worksheet].includes(name) && text[worksheet].includes(t), `the worksheet has ${name} and ${t}`);
   check(!/Отговори|отговори|Бележки|Когато/.test(text[worksheet]), 'the worksheet page has nothing else');
   const answers = text[worksheet + 1] || '';
-  check(answers.includes('точки на топене – отговори'), 'the answer sheet is the page after the worksheet');
+  check(answers.includes('температури на топене – отговори'), 'the answer sheet is the page after the worksheet');
   check(!/Свържете|Когато нещо/.test(answers), 'the answer sheet page has nothing else');
   check(!text[worksheet - 1].includes('Свържете'), 'the worksheet starts a page');
 });

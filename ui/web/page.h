@@ -38,7 +38,7 @@ inline constexpr std::string_view kReady = "data-ready";
 
 // Shown, at the top, only where the browser runs no scripts.
 inline constexpr std::string_view kNeedsScript =
-    "За да се играе, Тарсомел има нужда от JavaScript. Включете JavaScript в браузъра и заредете страницата "
+    "За да работи, Тарсомел има нужда от JavaScript. Включете JavaScript в браузъра и заредете страницата "
     "отново.";
 
 // What a screen reader reads of a row in place of what it shows (a played
