@@ -42,8 +42,7 @@ function keyRows() {
     throw new Error(`the guide has no words for a key that takes the mark from ${from.mark} to ${f.mark}`);
   };
   const selects = (f) => f.selected === f.mark && f.selected !== from.selected;
-  const effect = (f) =>
-    selects(f) ? `Избира ${target(f)}.` : `Премества рамката на ${target(f)}, без да го избира.`;
+  const effect = (f) => (selects(f) ? `Избира ${target(f)}.` : `Премества рамката на ${target(f)}, без да го избира.`);
   const data = (f) => `data-key="${f.key}" data-mark="${f.mark}" data-selected="${f.selected}"`;
   const labels = {
     up: '↑ (стрелка нагоре)',
