@@ -130,10 +130,14 @@ export function watch(page) {
   return seen;
 }
 
-// Whether the program has taken over the window the page drew, in the page.
+// Whether the program has taken over the window the page drew and the
+// focus is where the page starts it (the browser gives it on its first
+// frame), in the page.
 export const quizReady = () =>
   !!document.querySelector('main[data-ready]') &&
-  document.querySelectorAll('#t-temperatures > [role=option]').length === 10;
+  document.querySelectorAll('#t-temperatures > [role=option]').length === 10 &&
+  !!document.activeElement &&
+  document.activeElement !== document.body;
 
 // Opens the page and waits for the program to take over the quiz.
 export async function open(page, url) {

@@ -6,7 +6,7 @@
 // In library.js.
 extern "C" {
 int tarsomel_find(const char* selector, int size);
-int tarsomel_child(int parent, int index);
+int tarsomel_rows(int list, int count);
 int tarsomel_create(const char* tag, int tag_size, int parent);
 void tarsomel_set_attribute(int element, const char* name, int name_size, const char* value, int value_size);
 void tarsomel_remove_attribute(int element, const char* name, int name_size);
@@ -20,7 +20,7 @@ namespace ui::web {
 
 Element Find(std::string_view selector) { return tarsomel_find(selector.data(), static_cast<int>(selector.size())); }
 
-Element Child(Element parent, int index) { return tarsomel_child(parent, index); }
+Element Rows(Element list, int count) { return tarsomel_rows(list, count); }
 
 Element Create(std::string_view tag, Element parent) {
   return tarsomel_create(tag.data(), static_cast<int>(tag.size()), parent);

@@ -21,8 +21,9 @@ using Element = int;
 // The first element the selector finds; the page not having it is an
 // error of the build, thrown in the page.
 Element Find(std::string_view selector);
-// The element's child at `index`.
-Element Child(Element parent, int index);
+// The first `count` children of `list`, each with its own two children:
+// the elements first + 3 i, first + 3 i + 1 and first + 3 i + 2 for child i.
+Element Rows(Element list, int count);
 // A new element at the end of `parent`'s children.
 Element Create(std::string_view tag, Element parent);
 void SetAttribute(Element element, std::string_view name, std::string_view value);

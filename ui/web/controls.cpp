@@ -42,9 +42,11 @@ std::optional<KeyPress> ListKeyOf(std::string_view key, bool control, bool other
 
 WebListBox::WebListBox(std::string_view id, const std::vector<std::string>& drawn, std::function<void()> changed)
     : list_(Find("#" + std::string(id))), id_(id), changed_(std::move(changed)) {
+  // The rows as the page drew them, in order (ui/web/page.cpp).
+  const Element first = Rows(list_, static_cast<int>(drawn.size()));
   for (size_t i = 0; i < drawn.size(); ++i) {
-    const Element row = Find("#" + page::RowId(id_, static_cast<int>(i)));
-    rows_.push_back({row, {Child(row, 0), Child(row, 1)}, drawn[i]});
+    const auto row = static_cast<Element>(first + 3 * i);
+    rows_.push_back({row, {row + 1, row + 2}, drawn[i]});
   }
   in_page_ = rows_.size();
 }

@@ -22,10 +22,15 @@ mergeInto(LibraryManager.library, {
     return tarsomelElements.length - 1;
   },
 
-  tarsomel_child__deps: ['$tarsomelElements'],
-  tarsomel_child: function (parent, index) {
-    tarsomelElements.push(tarsomelElements[parent].children[index]);
-    return tarsomelElements.length - 1;
+  // A list's drawn rows and the two parts of each (what it shows, what a
+  // screen reader reads), three elements a row from the number returned,
+  // in one call.
+  tarsomel_rows__deps: ['$tarsomelElements'],
+  tarsomel_rows: function (list, count) {
+    const first = tarsomelElements.length;
+    const rows = tarsomelElements[list].children;
+    for (let i = 0; i < count; ++i) tarsomelElements.push(rows[i], rows[i].children[0], rows[i].children[1]);
+    return first;
   },
 
   tarsomel_create__deps: ['$tarsomelElements'],
@@ -67,10 +72,16 @@ mergeInto(LibraryManager.library, {
     tarsomelElements[parent].appendChild(tarsomelElements[element]);
   },
 
-  // Focuses the element unless the pupil has put the focus somewhere already.
+  // The page's markup gives the element the focus (autofocus) when the
+  // browser first draws it; where it did not (a frame of another site, say),
+  // the element is focused then, unless the pupil has put the focus
+  // somewhere already. Asked for now, the focus would make the browser lay
+  // the page out at once, before its first frame.
   tarsomel_focus_first__deps: ['$tarsomelElements'],
   tarsomel_focus_first: function (element) {
-    if (!document.activeElement || document.activeElement === document.body) tarsomelElements[element].focus();
+    requestAnimationFrame(function () {
+      if (!document.activeElement || document.activeElement === document.body) tarsomelElements[element].focus();
+    });
   },
 
   // ---- The client area fitted to the screen ----------------------------------
@@ -116,7 +127,9 @@ mergeInto(LibraryManager.library, {
     };
     window.addEventListener('resize', changed);
     if (window.visualViewport) window.visualViewport.addEventListener('resize', changed);
-    fit();
+    // The first fit in the first frame, before it is drawn: asking for the
+    // room now would lay the page out at once, in the middle of its parsing.
+    requestAnimationFrame(fit);
   },
 
   // ---- The pupil's clicks, taps and keys -------------------------------------
