@@ -219,6 +219,13 @@ LRESULT Tarsomel::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_SETFOCUS:
       GiveFocusBack();
       return 0;
+    // Asked to end with the session, as at logoff or by the Restart Manager
+    // when an installer must replace this program's file (Windows
+    // Installer's way in a silent upgrade): the window closes. Left to
+    // DefWindowProc the program would go on, and the file with it.
+    case WM_ENDSESSION:
+      if (w != FALSE) DestroyWindow(window_);
+      return 0;
     case WM_DESTROY:
       if (spoken_) spoken_->Forget();
       PostQuitMessage(0);
