@@ -19,6 +19,12 @@ next=$(find "$build/tests/win32/next" -name 'tarsomel-*.msi' 2>/dev/null | head 
 [ -f "$exe" ] || fail "no $exe: build the win64 preset first"
 [ -f "$next" ] || fail "no next version's package in $build/tests/win32/next: build the win64 preset first"
 command -v msiinfo >/dev/null || fail "no msiinfo (Debian package msitools)"
+# In a scratch folder: msiinfo export writes a table's binary streams (the
+# icon) to files in the current one.
+msi=$(realpath "$msi") exe=$(realpath "$exe") next=$(realpath "$next")
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cd "$scratch"
 
 passed=0
 pass() { echo "ok: $*"; passed=$((passed + 1)); }
@@ -56,8 +62,7 @@ files=$(table "$msi" File)
 file_version="${version%%.*}.$((10#${version#*.})).0.0"
 [ "$(column "$files" tarsomel.exe 5)" = "$file_version" ] || fail "tarsomel.exe's File.Version is not $file_version: $files"
 [ -z "$(table "$msi" MsiFileHash)" ] || fail "a hash row for the versioned tarsomel.exe: $(table "$msi" MsiFileHash)"
-unpacked=$(mktemp -d)
-trap 'rm -rf "$unpacked"' EXIT
+unpacked=$scratch/unpacked
 msiextract -C "$unpacked" "$msi" >/dev/null || fail "msiextract cannot unpack the package"
 cmp -s "$exe" "$(find "$unpacked" -name tarsomel.exe)" || fail "the packaged tarsomel.exe differs from the built one"
 components=$(table "$msi" Component)
