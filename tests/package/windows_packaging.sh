@@ -32,7 +32,8 @@ user_files() {
 # Unix gets only its low byte (3010 would be 194).
 script() {
   rm -f "$drive/status.txt"
-  printf '@%s\r\n@echo %%errorlevel%%>C:\\status.txt\r\n' "$1" >"$drive/script.cmd"
+  # (The blank before ">": "2>" would redirect standard error.)
+  printf '@%s\r\n@echo %%errorlevel%% >C:\\status.txt\r\n' "$1" >"$drive/script.cmd"
   wine_run 240 cmd /c 'C:\script.cmd' >>"$workdir/script.log" 2>&1 || true
   [ -s "$drive/status.txt" ] || fail "the script '$1' ended without a status: $(tail -n 5 "$workdir/script.log")"
   tr -d '\r\n ' <"$drive/status.txt"
