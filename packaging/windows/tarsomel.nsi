@@ -2,9 +2,12 @@
 ; SPDX-License-Identifier: GPL-3.0-or-later
 
 ; The Windows installer. CMake passes VERSION, VI_VERSION, PUBLISHER,
-; HOMEPAGE, EXE, ICON, LICENSE and OUTFILE as defines (packaging/windows).
-; It installs one file, tarsomel.exe, with a Start-menu entry for every user
-; and an uninstaller that removes all of it. /S runs either silently.
+; HOMEPAGE, EXE, ICON, LICENSE, UNINSTALL_EXE, WORKER and OUTFILE as defines
+; (packaging/windows). It installs tarsomel.exe, with a Start-menu entry for
+; every user, and an uninstaller that removes all of it: uninstall.exe
+; (uninstall.nsi), which runs this installer's own uninstaller, written as
+; WORKER, and waits for it, so that its status is the uninstall's. /S runs
+; either silently.
 ;
 ; Neither works around a running Tarsomel: Windows keeps a running program's
 ; file from being replaced or deleted, and an install or uninstall that went
@@ -132,8 +135,8 @@ FunctionEnd
 !define RUNNING "Тарсомел работи на този компютър – може би е стартиран от друг потребител."
 !define CLOSE_IT "Затворете всички прозорци на Тарсомел и опитайте отново."
 !define NOT_REPLACED "Докато работи, той не може да бъде заменен. Ако изберете „Отказ“, нищо няма да бъде променено."
-!define IN_PLACE "Пусната с _?= от папката на Тарсомел, програмата за премахване не може да изтрие сама себе си. \
-Пуснете я така, както казва редът QuietUninstallString в записа за премахване. Нищо не е променено."
+!define IN_PLACE "Когато е стартирана с _?= от папката на Тарсомел, програмата за премахване не може да изтрие сама себе си. \
+Стартирайте uninstall.exe от папката на Тарсомел. Нищо не е променено."
 !define NOT_REMOVED "Докато работи, той не може да бъде премахнат. Ако изберете „Отказ“, нищо няма да бъде премахнато."
 
 Section "Tarsomel"
@@ -147,7 +150,8 @@ Section "Tarsomel"
     SetErrorLevel ${IN_USE_STATUS}
     Quit
   ${EndIf}
-  WriteUninstaller "$INSTDIR\uninstall.exe"
+  File "/oname=uninstall.exe" "${UNINSTALL_EXE}"
+  WriteUninstaller "$INSTDIR\${WORKER}"
   CreateShortcut "$SMPROGRAMS\${MENU_NAME}.lnk" "$INSTDIR\tarsomel.exe" "" "$INSTDIR\tarsomel.exe" 0 \
     SW_SHOWNORMAL "" "Тест за температурите на топене на химичните елементи"
 
@@ -158,13 +162,7 @@ Section "Tarsomel"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\tarsomel.exe,0"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
-  ; uninstall.exe /S hands the work to a copy of itself in the temporary
-  ; folder, which it does not wait for: its status is always 0. This runs
-  ; such a copy with _?= (the folder to remove) and waits, so that the caller
-  ; gets the uninstall's own status.
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" \
-    '"$SYSDIR\cmd.exe" /d /c copy /y "$INSTDIR\uninstall.exe" "%TEMP%\tarsomel-uninstall.exe" >nul && \
-"%TEMP%\tarsomel-uninstall.exe" /S _?=$INSTDIR'
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
@@ -174,7 +172,7 @@ SectionEnd
 Section "Uninstall"
   ; Run in place (with _?=, not from a copy) it could not delete its own file,
   ; which Windows keeps while it runs: refused before anything changes.
-  GetFullPathName $1 "$INSTDIR\uninstall.exe"
+  GetFullPathName $1 "$INSTDIR\${WORKER}"
   ${If} $1 == $EXEPATH
     MessageBox MB_OK|MB_ICONSTOP "${IN_PLACE}" /SD IDOK
     SetErrorLevel 2
@@ -188,13 +186,24 @@ Section "Uninstall"
     SetErrorLevel ${IN_USE_STATUS}
     Quit
   ${EndIf}
+  Delete "$INSTDIR\${WORKER}"
+  ; uninstall.exe is most likely running: it started this copy and waits for
+  ; it. Windows lets a running program's file be moved, not deleted: moved to
+  ; the temporary folder, it goes when Windows next starts.
   Delete "$INSTDIR\uninstall.exe"
+  ${If} ${FileExists} "$INSTDIR\uninstall.exe"
+    GetTempFileName $2
+    Delete "$2"
+    Rename "$INSTDIR\uninstall.exe" "$2"
+    Delete /REBOOTOK "$2"
+  ${EndIf}
   Delete "$SMPROGRAMS\${MENU_NAME}.lnk"
   ; Only when empty: never take files the program did not put there.
   RMDir "$INSTDIR"
   ; The uninstall entry is the way to finish the job: it stays while any file
   ; of the program does.
   ${If} ${FileExists} "$INSTDIR\uninstall.exe"
+  ${OrIf} ${FileExists} "$INSTDIR\${WORKER}"
     SetErrorLevel 2
     Quit
   ${EndIf}

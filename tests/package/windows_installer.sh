@@ -29,8 +29,8 @@ wine_run 240 "$setup" /S || fail "the installer exited with status $?"
 wait_for 120 "the installer left no uninstall entry" has_value EstimatedSize
 [ -f "$dir/tarsomel.exe" ] || fail "no tarsomel.exe in Program Files\\Tarsomel"
 cmp -s "$exe" "$dir/tarsomel.exe" || fail "the installed tarsomel.exe differs from the built one"
-[ -f "$dir/uninstall.exe" ] || fail "no uninstaller in Program Files\\Tarsomel"
-pass "silent install put tarsomel.exe and uninstall.exe in Program Files\\Tarsomel"
+[ -f "$dir/uninstall.exe" ] && [ -f "$dir/uninstall.dat" ] || fail "no uninstaller in Program Files\\Tarsomel: $(ls "$dir")"
+pass "silent install put tarsomel.exe and the uninstaller (uninstall.exe, uninstall.dat) in Program Files\\Tarsomel"
 
 [ -f "$link" ] || fail "no Start-menu entry Тарсомел.lnk for all users: $(find "$WINEPREFIX/drive_c" -name '*.lnk')"
 strings -el "$link" | grep -qF 'C:\Program Files\Tarsomel\tarsomel.exe' ||
@@ -50,8 +50,7 @@ expect Publisher '"Tarsomel developers"'
 expect DisplayIcon "\"$at\\\\tarsomel.exe,0\""
 expect InstallLocation "\"$at\""
 expect UninstallString "\"\\\"$at\\\\uninstall.exe\\\"\""
-quiet='"C:\windows\system32\cmd.exe" /d /c copy /y "C:\Program Files\Tarsomel\uninstall.exe" '
-quiet+='"%TEMP%\tarsomel-uninstall.exe" >nul && "%TEMP%\tarsomel-uninstall.exe" /S _?=C:\Program Files\Tarsomel'
+quiet='"C:\Program Files\Tarsomel\uninstall.exe" /S'
 [ "$(value QuietUninstallString)" = "$quiet" ] || fail "uninstall entry: QuietUninstallString is $(value QuietUninstallString)"
 expect NoModify dword:00000001
 expect NoRepair dword:00000001

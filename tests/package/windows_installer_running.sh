@@ -6,8 +6,11 @@
 # runs, in a private Wine prefix: each refuses with exit status 32 and
 # changes nothing (the program's files, the Start-menu shortcut and the
 # uninstall entry stay exactly as they were, written by no one); once the
-# program is closed both succeed. A copy of the program running from
-# another folder (the portable zip) does not keep either from its work.
+# program is closed both succeed. The uninstaller says so by its status
+# whether it is run as the entry's QuietUninstallString or typed as
+# uninstall.exe /S: it returns once its copy in the temporary folder has
+# ended, with that copy's status. A copy of the program running from another
+# folder (the portable zip) does not keep either from its work.
 # Usage: windows_installer_running.sh WIN64-BUILD VERSION
 source "$(dirname "$0")/../win32/wine.sh"
 source "$(dirname "$0")/windows_packaging.sh"
@@ -43,6 +46,16 @@ run_status() {
   echo "$status"
 }
 quiet_uninstall() { script "$(value QuietUninstallString)"; }
+# As people type it: the entry's UninstallString with /S.
+typed_uninstall() { script '"C:\Program Files\Tarsomel\uninstall.exe" /S'; }
+# The uninstaller's copy runs from the temporary folder as tarXXXX.tmp.
+copy_ended() {
+  local pid
+  for pid in $(pgrep -f '\\Temp\\tar[0-9A-F]*\.tmp'); do
+    grep -qzxF "WINEPREFIX=$WINEPREFIX" "/proc/$pid/environ" 2>/dev/null && return 1
+  done
+  return 0
+}
 
 wine_prefix
 user_files >"$workdir/before"
@@ -69,23 +82,12 @@ state >"$workdir/now"
 diff -u "$workdir/installed" "$workdir/now" || fail "the refused uninstall changed the above"
 pass "silent uninstall as the uninstall entry gives it, of the running program: status $in_use, nothing changed"
 
-# The interactive command with /S goes on in a copy of the uninstaller that
-# it does not wait for: its status is not the uninstall's. It still refuses.
-[ "$(run_status "$dir/uninstall.exe" /S)" = 0 ] || fail "uninstall.exe /S did not start its copy"
-# The copy runs as ~nsuN.tmp\Un.exe (Au_.exe in older NSIS); it is there
-# once uninstall.exe has ended, as Wine's CreateProcess returns only when
-# the new process has started.
-copy_ended() {
-  local pid
-  for pid in $(pgrep -f '~nsu.*\.tmp\\(Un|Au_)'); do
-    grep -qzxF "WINEPREFIX=$WINEPREFIX" "/proc/$pid/environ" 2>/dev/null && return 1
-  done
-  return 0
-}
-wait_for 120 "the uninstaller's copy did not end" copy_ended
+status=$(typed_uninstall)
+copy_ended || fail "uninstall.exe /S returned while its copy still ran"
+[ "$status" = "$in_use" ] || fail "uninstall.exe /S of the running program exited with $status, not $in_use"
 state >"$workdir/now"
 diff -u "$workdir/installed" "$workdir/now" || fail "the refused uninstall (uninstall.exe /S) changed the above"
-pass "uninstall.exe /S of the running program: nothing changed"
+pass "uninstall.exe /S of the running program: status $in_use once its copy ended, nothing changed"
 
 # Run by hand, each says so in Bulgarian once the teacher has gone through
 # its pages, and Cancel quits with the same status, nothing changed.
@@ -122,20 +124,19 @@ probe="$build/tests/win32/probe.exe"
 cp "$setup" "$drive/setup-copy.exe"
 by_hand installer 'C:\setup-copy.exe'
 rm -f "$drive/setup-copy.exe"
-# The uninstaller's own copy, as uninstall.exe starts it, waited for.
-cp "$dir/uninstall.exe" "$drive/uninstall-copy.exe"
-by_hand uninstaller 'C:\uninstall-copy.exe _?=C:\Program Files\Tarsomel'
-rm -f "$drive/uninstall-copy.exe"
+# The uninstaller as Apps starts it, the entry's UninstallString.
+by_hand uninstaller "$(value UninstallString)"
 
 wine_run 60 taskkill /IM tarsomel.exe >/dev/null 2>&1 || fail "taskkill could not ask the program to close"
 wait_for 30 "the installed program did not end when asked" gone "$launched"
 
-# Run in place, the uninstaller could not delete its own file: refused.
-status=$(script '"C:\Program Files\Tarsomel\uninstall.exe" /S _?=C:\Program Files\Tarsomel')
+# Run in place, the uninstaller uninstall.exe runs could not delete its own
+# file: refused.
+status=$(script '"C:\Program Files\Tarsomel\uninstall.dat" /S _?=C:\Program Files\Tarsomel')
 [ "$status" = 2 ] || fail "the uninstaller run in place exited with $status, not 2"
 state >"$workdir/now"
 diff -u "$workdir/installed" "$workdir/now" || fail "the uninstaller run in place changed the above"
-pass "uninstall.exe run in place (_?=): status 2, nothing changed"
+pass "uninstall.dat run in place (_?=): status 2, nothing changed"
 
 # Closed, the program can be replaced and removed; a copy run from another
 # folder is no obstacle.
@@ -153,12 +154,13 @@ written=$(grep '/tarsomel.exe ' "$workdir/now" || true)
 cmp -s "$exe" "$dir/tarsomel.exe" || fail "the installed tarsomel.exe differs from the built one"
 pass "silent install with the program closed and a portable copy running: status 0, the new version in place"
 
-status=$(quiet_uninstall)
-[ "$status" = 0 ] || fail "the quiet uninstall with the program closed exited with $status"
+status=$(typed_uninstall)
+copy_ended || fail "uninstall.exe /S returned while its copy still ran"
+[ "$status" = 0 ] || fail "uninstall.exe /S with the program closed exited with $status"
 [ ! -e "$dir" ] || fail "the uninstall left Program Files\\Tarsomel: $(ls "$dir")"
 [ ! -e "$link" ] || fail "the uninstall left the Start-menu entry"
 key_absent || fail "the uninstall left the uninstall entry"
 user_files >"$workdir/after"
 diff -u "$workdir/before" "$workdir/after" || fail "the uninstall left files behind (above)"
-pass "silent uninstall with the program closed and a portable copy running: status 0, nothing left"
+pass "uninstall.exe /S with the program closed and a portable copy running: status 0 once all is removed, nothing left"
 echo "$passed passed, 0 failed"

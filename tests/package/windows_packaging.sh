@@ -28,10 +28,13 @@ user_files() {
 
 # script LINE: runs LINE from a batch file, as a deployment script would
 # (the command line exactly as written, where Wine would quote an argument
-# with blanks), and prints the exit status the script sees.
+# with blanks), and prints the exit status the script sees, %ERRORLEVEL%:
+# Unix gets only its low byte (3010 would be 194).
 script() {
-  local status=0
-  printf '@%s\r\n@exit /b %%errorlevel%%\r\n' "$1" >"$drive/script.cmd"
-  wine_run 240 cmd /c 'C:\script.cmd' >>"$workdir/script.log" 2>&1 || status=$?
-  echo "$status"
+  rm -f "$drive/status.txt"
+  # (The blank before ">": "2>" would redirect standard error.)
+  printf '@%s\r\n@echo %%errorlevel%% >C:\\status.txt\r\n' "$1" >"$drive/script.cmd"
+  wine_run 240 cmd /c 'C:\script.cmd' >>"$workdir/script.log" 2>&1 || true
+  [ -s "$drive/status.txt" ] || fail "the script '$1' ended without a status: $(tail -n 5 "$workdir/script.log")"
+  tr -d '\r\n ' <"$drive/status.txt"
 }

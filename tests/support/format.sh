@@ -9,7 +9,7 @@ fix=0
 [ "${1:-}" = "--fix" ] && { fix=1; shift; }
 cd "$1"
 command -v clang-format >/dev/null || fail "clang-format is not installed (Debian package clang-format)"
-mapfile -t files < <(find app bench core fuzz tests tools ui -name '*.cpp' -o -name '*.h' | sort)
+mapfile -t files < <(find app bench core fuzz packaging tests tools ui -name '*.cpp' -o -name '*.h' | sort)
 [ "${#files[@]}" -gt 0 ] || fail "no C++ files under $1"
 if [ "$fix" -eq 1 ]; then
   clang-format -i "${files[@]}"

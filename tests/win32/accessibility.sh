@@ -14,19 +14,11 @@
 # probe, and its live-region events are watched.
 # Usage: accessibility.sh BUILD-DIR SPOKEN_FORMS
 source "$(dirname "$0")/wine.sh"
-build=$1
 spoken_forms=$2
 # How the shared design says a row.
 words() { "$spoken_forms" row "$1"; }
-exe="$build/app/tarsomel.exe"
-probe_exe="$build/tests/win32/probe.exe"
-[ -f "$exe" ] && [ -f "$probe_exe" ] || fail "no $exe or $probe_exe: build the win64 preset first"
-
-wine_run 180 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1 ||
-  fail "cannot set up the Wine prefix"
-WINEDEBUG=fixme+oleacc launch "$wine" "$exe"
-win=$(window_of)
-xdotool windowfocus --sync "$win"
+windows_edition "$1"
+start_window WINEDEBUG=fixme+oleacc
 probe() { wine_run 60 "$probe_exe" "$@" | tr -d '\r'; }
 
 # annotated HANDLE CHILD PROPERTY-GUID TEXT: whether the program gave the

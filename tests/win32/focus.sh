@@ -10,17 +10,9 @@
 # otherwise stuck with the focus on the window itself.
 # Usage: focus.sh BUILD-DIR
 source "$(dirname "$0")/wine.sh"
-build=$1
-exe="$build/app/tarsomel.exe"
-probe_exe="$build/tests/win32/probe.exe"
-[ -f "$exe" ] && [ -f "$probe_exe" ] || fail "no $exe or $probe_exe: build the win64 preset first"
-
-wine_run 180 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1 ||
-  fail "cannot set up the Wine prefix"
+windows_edition "$1"
 window_manager
-launch "$wine" "$exe"
-win=$(window_of)
-xdotool windowactivate --sync "$win"
+start_window
 
 probe() { wine_run 60 "$probe_exe" "$@" | tr -d '\r'; }
 focus_is() { [ "$(probe focus)" = "$1" ]; }

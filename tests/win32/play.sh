@@ -11,19 +11,9 @@
 # events) and with screenshots; every wait is for a condition, bounded.
 # Usage: play.sh BUILD-DIR DPI
 source "$(dirname "$0")/wine.sh"
-build=$1
 dpi=${2:-96}
-exe="$build/app/tarsomel.exe"
-probe_exe="$build/tests/win32/probe.exe"
-[ -f "$exe" ] && [ -f "$probe_exe" ] || fail "no $exe or $probe_exe: build the win64 preset first"
-
-# The prefix is made, and set to the DPI, before the program starts.
-wine_run 180 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 ||
-  fail "cannot set up the Wine prefix"
-launch "$wine" "$exe"
-win=$(window_of)
-# No window manager: the window gets the keyboard when asked.
-xdotool windowfocus --sync "$win"
+windows_edition "$1" "$dpi"
+start_window
 
 probe() { wine_run 60 "$probe_exe" "$@"; }
 # The shared click helpers look at the window through the probe.

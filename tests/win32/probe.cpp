@@ -577,6 +577,18 @@ int Run(int argc, wchar_t* argv[]) {
   if (command == L"clipboard") return Clipboard();
   if (command == L"watch" && argc == 3) return Watch(window, _wtoi(argv[2]));
   if (command == L"close") return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : Fail("cannot post WM_CLOSE");
+  if (command == L"endsession") {
+    // As the Restart Manager asks a program to let go of its files: may the
+    // session end, then that it ends.
+    DWORD_PTR agreed = 0;
+    if (!SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP, SMTO_ABORTIFHUNG, 10000, &agreed)) {
+      return Fail("no answer to WM_QUERYENDSESSION");
+    }
+    if (agreed == FALSE) return Fail("WM_QUERYENDSESSION refused");
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP, SMTO_ABORTIFHUNG, 10000, &ignored);
+    return 0;
+  }
   if (command == L"client_box") {
     // The client area on the screen: where a pupil's click lands in the window.
     RECT client;

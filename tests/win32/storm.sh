@@ -9,17 +9,9 @@
 # prints the seed on failure, so that a storm can be played again.
 # Usage: storm.sh BUILD-DIR EVENTS SEED
 source "$(dirname "$0")/wine.sh"
-build=$1 events=$2 seed=$3
-exe="$build/app/tarsomel.exe"
-probe_exe="$build/tests/win32/probe.exe"
-[ -f "$exe" ] && [ -f "$probe_exe" ] || fail "no $exe or $probe_exe: build the win64 preset first"
-
-wine_run 180 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1 ||
-  fail "cannot set up the Wine prefix"
-launch "$wine" "$exe"
-win=$(window_of)
-# No window manager: the window gets the keyboard when asked.
-xdotool windowfocus --sync "$win"
+events=$2 seed=$3
+windows_edition "$1"
+start_window
 
 /usr/bin/python3 "$(dirname "$0")/storm.py" --wine "$wine" --probe "$probe_exe" --pid "$launched" \
   --events "$events" --seed "$seed" || {

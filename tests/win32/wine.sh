@@ -43,3 +43,28 @@ wine_prefix() {
   timeout 60 "$wineserver" -w || fail "the Wine prefix was still being made after 60s"
   "$wineserver" -p || fail "no wineserver"
 }
+
+# windows_edition BUILD [DPI]: the win64 build's tarsomel.exe and probe.exe
+# ($exe, $probe_exe), and the prefix made and set to DPI (96 by default)
+# before the program starts, as the window tests want them.
+windows_edition() {
+  exe="$1/app/tarsomel.exe"
+  probe_exe="$1/tests/win32/probe.exe"
+  [ -f "$exe" ] && [ -f "$probe_exe" ] || fail "no $exe or $probe_exe: build the win64 preset first"
+  wine_run 180 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${2:-96}" /f >/dev/null 2>&1 ||
+    fail "cannot set up the Wine prefix"
+}
+
+# start_window [NAME=VALUE...]: starts $exe with those variables in its
+# environment (`launched` is its pid) and waits for its window ($win), which
+# then has the keyboard: activated under a window manager, and with none
+# given the focus, as nothing else would give it.
+start_window() {
+  launch env "$@" "$wine" "$exe"
+  win=$(window_of)
+  if wm_running; then
+    xdotool windowactivate --sync "$win"
+  else
+    xdotool windowfocus --sync "$win"
+  fi
+}

@@ -3,8 +3,6 @@
 
 #include "window.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <initializer_list>
 
@@ -30,9 +28,22 @@ void Place(HWND control, const Twips& t, UINT dpi) {
              TwipsToPixels(t.height, d), TRUE);
 }
 
-HWND CreateControl(HWND parent, DWORD ex_style, const wchar_t* type, std::string_view caption, DWORD style, int id) {
-  return CreateWindowExW(ex_style, type, Wide(caption).c_str(), WS_CHILD | style, 0, 0, 0, 0, parent,
+// Made where the design puts it at the window's DPI: every move later is
+// another round of work for Windows (and for Wine, its server).
+HWND CreateControl(HWND parent, DWORD ex_style, const wchar_t* type, std::string_view caption, DWORD style, int id,
+                   const Twips& t, UINT dpi) {
+  const int d = static_cast<int>(dpi);
+  return CreateWindowExW(ex_style, type, Wide(caption).c_str(), WS_CHILD | style, TwipsToPixels(t.left, d),
+                         TwipsToPixels(t.top, d), TwipsToPixels(t.width, d), TwipsToPixels(t.height, d), parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+}
+
+// The window's outer size for the design's client area at a DPI.
+SIZE FrameSize(UINT dpi) {
+  const int d = static_cast<int>(dpi);
+  RECT rect = {0, 0, TwipsToPixels(kClientWidth, d), TwipsToPixels(kClientHeight, d)};
+  AdjustWindowRectExForDpi(&rect, kStyle, FALSE, kExStyle, dpi);
+  return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
 void Frame(HDC dc, RECT& rect, COLORREF colour, int width) {
@@ -47,15 +58,19 @@ void Frame(HDC dc, RECT& rect, COLORREF colour, int width) {
 }  // namespace
 
 Tarsomel::Tarsomel(HINSTANCE instance) : label_brush_(CreateSolidBrush(Ref(kLabelColour))) {
-  CreateWindowExW(kExStyle, kWindowClass, Wide(WindowCaption()).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+  // Made at its size for the system's DPI, which is the window's on most
+  // screens; on another, it is sized again below.
+  const SIZE frame = FrameSize(GetDpiForSystem());
+  CreateWindowExW(kExStyle, kWindowClass, Wide(WindowCaption()).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, frame.cx,
+                  frame.cy, nullptr, nullptr, instance, this);
   if (window_ == nullptr) return;
+  dpi_ = DpiOf(window_);
   spoken_ = std::make_unique<Annotations>();
   HDC dc = GetDC(window_);
   face_ = CyrillicFace(dc);
   ReleaseDC(window_, dc);
   CreateControls();
-  ApplyDpi(DpiOf(window_));
+  SetFonts(false);
   SizeWindow();
 
   for (size_t i = 0; i < lists_.size(); ++i) visible_[i] = std::make_unique<WindowListBox>(lists_[i], *spoken_);
@@ -78,50 +93,66 @@ void Tarsomel::CreateControls() {
   // list comes after its label, the message box after its unseen one.
   constexpr DWORD kLabel = WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX;
   constexpr DWORD kList = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS;
-  labels_[0] = CreateControl(window_, 0, L"STATIC", kLabelCaptions[0], kLabel, kLabel1Id);
-  labels_[1] = CreateControl(window_, 0, L"STATIC", kLabelCaptions[1], kLabel, kLabel1Id + 1);
-  lists_[0] = CreateControl(window_, WS_EX_CLIENTEDGE, L"LISTBOX", "", kList, kList1Id);
-  labels_[2] = CreateControl(window_, 0, L"STATIC", kLabelCaptions[2], kLabel, kLabel1Id + 2);
-  lists_[1] = CreateControl(window_, WS_EX_CLIENTEDGE, L"LISTBOX", "", kList, kList1Id + 1);
-  command_ = CreateControl(window_, 0, L"BUTTON", kCommandCaption, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, kCommand1Id);
-  text_label_ = CreateControl(window_, 0, L"STATIC", SpokenAs(Control::kText1).name, SS_NOPREFIX, kText1LabelId);
+  const UINT d = dpi_;
+  labels_[0] = CreateControl(window_, 0, L"STATIC", kLabelCaptions[0], kLabel, kLabel1Id, kLabel1[0], d);
+  labels_[1] = CreateControl(window_, 0, L"STATIC", kLabelCaptions[1], kLabel, kLabel1Id + 1, kLabel1[1], d);
+  lists_[0] = CreateControl(window_, WS_EX_CLIENTEDGE, L"LISTBOX", "", kList, kList1Id, kList1[0], d);
+  labels_[2] = CreateControl(window_, 0, L"STATIC", kLabelCaptions[2], kLabel, kLabel1Id + 2, kLabel1[2], d);
+  lists_[1] = CreateControl(window_, WS_EX_CLIENTEDGE, L"LISTBOX", "", kList, kList1Id + 1, kList1[1], d);
+  command_ = CreateControl(window_, 0, L"BUTTON", kCommandCaption, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, kCommand1Id,
+                           kCommand1, d);
+  // Unseen, so of no size.
+  text_label_ =
+      CreateControl(window_, 0, L"STATIC", SpokenAs(Control::kText1).name, SS_NOPREFIX, kText1LabelId, Twips{}, d);
   // Word wrap: no horizontal scrolling of any kind.
   text_ = CreateControl(window_, WS_EX_CLIENTEDGE, L"EDIT", "",
                         WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_LEFT,
-                        kText1Id);
+                        kText1Id, kText1, d);
   // Of no size and never placed: it draws nothing and takes no click.
-  announcer_control_ = CreateControl(window_, 0, L"STATIC", "", WS_VISIBLE | SS_NOPREFIX, kAnnouncerId);
+  announcer_control_ = CreateControl(window_, 0, L"STATIC", "", WS_VISIBLE | SS_NOPREFIX, kAnnouncerId, Twips{}, d);
   SendMessageW(text_, EM_SETLIMITTEXT, 0, 0);
-  for (HWND control : {lists_[0], lists_[1], text_, command_}) {
-    SetWindowSubclass(control, ControlProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+  // Subclassed the classic way, the window found in the control's user
+  // data: SetWindowSubclass keeps its data in a window property that it
+  // reads on every message, which under Wine is a call to its server each
+  // time (some 150 while the window starts).
+  subclassed_ = {lists_[0], lists_[1], text_, command_};
+  for (size_t i = 0; i < subclassed_.size(); ++i) {
+    SetWindowLongPtrW(subclassed_[i], GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    original_[i] = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(subclassed_[i], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProcedure)));
   }
 }
 
 void Tarsomel::ApplyDpi(UINT dpi) {
   dpi_ = dpi;
-  HFONT old = font_;
-  font_ = CreateFontW(-MulDiv(kFontPoints, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                      RUSSIAN_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_ROMAN,
-                      face_.c_str());
-  // A list box measures its rows again when it is given a font.
-  for (HWND control : {labels_[0], labels_[1], labels_[2], lists_[0], lists_[1], command_, text_label_, text_}) {
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
-  }
-  // Margins after the font's measures, so the text does not touch the edge.
-  SendMessageW(text_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(EC_USEFONTINFO, EC_USEFONTINFO));
-  if (old != nullptr) DeleteObject(old);
+  SetFonts(true);
   for (size_t i = 0; i < labels_.size(); ++i) Place(labels_[i], kLabel1[i], dpi);
   for (size_t i = 0; i < lists_.size(); ++i) Place(lists_[i], kList1[i], dpi);
   Place(command_, kCommand1, dpi);
   Place(text_, kText1, dpi);
 }
 
+void Tarsomel::SetFonts(bool redraw) {
+  const UINT dpi = dpi_;
+  HFONT old = font_;
+  font_ = CreateFontW(-MulDiv(kFontPoints, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                      RUSSIAN_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_ROMAN,
+                      face_.c_str());
+  // A list box measures its rows again when it is given a font.
+  for (HWND control : {labels_[0], labels_[1], labels_[2], lists_[0], lists_[1], command_, text_label_, text_}) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), redraw);
+  }
+  // Margins after the font's measures, so the text does not touch the edge.
+  SendMessageW(text_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(EC_USEFONTINFO, EC_USEFONTINFO));
+  if (old != nullptr) DeleteObject(old);
+}
+
 void Tarsomel::SizeWindow() {
-  const int d = static_cast<int>(dpi_);
-  RECT rect = {0, 0, TwipsToPixels(kClientWidth, d), TwipsToPixels(kClientHeight, d)};
-  AdjustWindowRectExForDpi(&rect, kStyle, FALSE, kExStyle, dpi_);
-  SetWindowPos(window_, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const SIZE frame = FrameSize(dpi_);
+  RECT now;
+  GetWindowRect(window_, &now);
+  if (now.right - now.left == frame.cx && now.bottom - now.top == frame.cy) return;
+  SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Tarsomel::Show(int show_command) {
@@ -219,6 +250,13 @@ LRESULT Tarsomel::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_SETFOCUS:
       GiveFocusBack();
       return 0;
+    // Asked to end with the session, as at logoff or by the Restart Manager
+    // when an installer must replace this program's file (Windows
+    // Installer's way in a silent upgrade): the window closes. Left to
+    // DefWindowProc the program would go on, and the file with it.
+    case WM_ENDSESSION:
+      if (w != FALSE) DestroyWindow(window_);
+      return 0;
     case WM_DESTROY:
       if (spoken_) spoken_->Forget();
       PostQuitMessage(0);
@@ -262,9 +300,16 @@ void Tarsomel::DrawCommand(const DRAWITEMSTRUCT& item) const {
   SelectObject(dc, old);
 }
 
-LRESULT CALLBACK Tarsomel::ControlProcedure(HWND control, UINT message, WPARAM w, LPARAM l, UINT_PTR /*id*/,
-                                            DWORD_PTR self_data) {
-  auto* self = reinterpret_cast<Tarsomel*>(self_data);
+LRESULT Tarsomel::Original(HWND control, UINT message, WPARAM w, LPARAM l) const {
+  for (size_t i = 0; i < subclassed_.size(); ++i) {
+    if (subclassed_[i] == control) return CallWindowProcW(original_[i], control, message, w, l);
+  }
+  return DefWindowProcW(control, message, w, l);
+}
+
+LRESULT CALLBACK Tarsomel::ControlProcedure(HWND control, UINT message, WPARAM w, LPARAM l) {
+  auto* self = reinterpret_cast<Tarsomel*>(GetWindowLongPtrW(control, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(control, message, w, l);
   switch (message) {
     case WM_CHAR:
       // Space in a list would jump to a played row, which shows blanks.
@@ -276,14 +321,14 @@ LRESULT CALLBACK Tarsomel::ControlProcedure(HWND control, UINT message, WPARAM w
       // minimise may already have taken the focus from the control.
       if (message == WM_SETFOCUS) self->last_focus_ = control;
       if (control == self->command_) break;  // the button draws its own focus mark
-      const LRESULT result = DefSubclassProc(control, message, w, l);
+      const LRESULT result = self->Original(control, message, w, l);
       RedrawWindow(control, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
       return result;
     }
     case WM_NCPAINT: {
       // The focus mark of lists and message box: their edge in the focus
       // colour, as the button's.
-      const LRESULT result = DefSubclassProc(control, message, w, l);
+      const LRESULT result = self->Original(control, message, w, l);
       if (GetFocus() == control && control != self->command_) {
         RECT rect;
         GetWindowRect(control, &rect);
@@ -295,12 +340,19 @@ LRESULT CALLBACK Tarsomel::ControlProcedure(HWND control, UINT message, WPARAM w
       return result;
     }
     case WM_NCDESTROY:
-      RemoveWindowSubclass(control, ControlProcedure, 1);
+      // The control's own procedure again, for its last message.
+      for (size_t i = 0; i < self->subclassed_.size(); ++i) {
+        if (self->subclassed_[i] == control) {
+          SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(self->original_[i]));
+          self->subclassed_[i] = nullptr;
+          return CallWindowProcW(self->original_[i], control, message, w, l);
+        }
+      }
       break;
     default:
       break;
   }
-  return DefSubclassProc(control, message, w, l);
+  return self->Original(control, message, w, l);
 }
 
 }  // namespace ui::win32

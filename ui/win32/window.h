@@ -65,11 +65,15 @@ class Tarsomel {
   bool PreTranslate(const MSG& message);
 
  private:
-  // The controls' own procedure, subclassed.
-  static LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR self);
+  // The procedure of the controls it subclasses, and theirs.
+  static LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM w, LPARAM l);
+  LRESULT Original(HWND control, UINT message, WPARAM w, LPARAM l) const;
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
   void CreateControls();
+  // Fonts and places for the DPI, as when the window moves to another screen.
   void ApplyDpi(UINT dpi);
+  // The design's font at dpi_ for every control; redrawn or not.
+  void SetFonts(bool redraw);
   void SizeWindow();
   void OnCommand(int id, int code);
   void DrawCommand(const DRAWITEMSTRUCT& item) const;
@@ -89,6 +93,8 @@ class Tarsomel {
   HWND text_label_ = nullptr;
   HWND announcer_control_ = nullptr;
   HWND last_focus_ = nullptr;  // the control that had the focus last
+  std::array<HWND, 4> subclassed_{};
+  std::array<WNDPROC, 4> original_{};
 
   std::unique_ptr<Annotations> spoken_;
   std::array<std::unique_ptr<WindowListBox>, 2> visible_;
