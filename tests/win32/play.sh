@@ -213,7 +213,7 @@ echo "Enter and Space on the button: ok"
 # first key in a list filled anew, pages of the rows in sight less one, the
 # ends, and a letter after a verdict. Where Windows' own list box differs
 # (Ctrl with an arrow, Space, Left and Right, letters typed quickly), the
-# README says so.
+# top of ui/win32/window.h and docs/windows.md say so.
 as_the_rules_say() {
   local list=$1 key=$2 expected
   expected=$(probe expect "$list" "$key" | tr -d '\r')
