@@ -103,6 +103,20 @@ asked_by_hand() {
   fi
   return 1
 }
+# picture WHAT: with TARSOMEL_PICTURE set to a folder, the installer's or
+# uninstaller's window with its question, as docs/windows-WHAT-running.png
+# shows it: the largest window named for Tarsomel.
+picture() {
+  [ -n "${TARSOMEL_PICTURE:-}" ] || return 0
+  local id best=0 area WIDTH HEIGHT X Y
+  for id in $(xdotool search --onlyvisible --name 'Тарсомел'); do
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    area=$((WIDTH * HEIGHT))
+    [ "$area" -gt "$best" ] && best=$area && local crop="${WIDTH}x${HEIGHT}+${X}+${Y}"
+  done
+  [ "$best" -gt 0 ] || fail "no window to take a picture of"
+  import -window root -crop "$crop" +repage "$TARSOMEL_PICTURE/windows-$1-running.png"
+}
 # by_hand WHAT LINE: runs LINE from a batch file (as script does) in the
 # background, goes through its pages and answers Cancel to its question.
 by_hand() {
@@ -111,6 +125,7 @@ by_hand() {
   "$wine" cmd /c 'C:\by_hand.cmd' >>"$workdir/runs.log" 2>&1 &
   local pid=$!
   wait_for 120 "the $what run by hand never asked to close Tarsomel" asked_by_hand
+  picture "$what"
   "$wine" "$probe" cancel >/dev/null 2>&1 || fail "could not answer Cancel to the $what"
   wait_for 60 "the $what did not quit on Cancel" gone "$pid"
   wait "$pid" || status=$?
