@@ -17,6 +17,7 @@
 
 namespace {
 
+using model::RightRow;
 using testing_support::MemoryMainWindow;
 
 // The window and the rounds together, as an edition feeds them: the
@@ -55,18 +56,6 @@ struct Played {
     right = 0;
   }
 };
-
-// The temperature row that is right for name row `name`, found by trying
-// each on the model.
-int16_t RightRow(int16_t name) {
-  for (int16_t row = 0; row < quiz::kElements; ++row) {
-    model::Game game;
-    game.Pick(0, name);
-    game.Pick(1, row);
-    if (game.text.starts_with("Вярно")) return row;
-  }
-  return -1;
-}
 
 TEST(Rounds, NoResultBeforeEveryNameIsPlayed) {
   Played p;

@@ -22,6 +22,7 @@
 
 namespace {
 
+using model::RightRow;
 using testing_support::MemoryMainWindow;
 
 // The forms of SCORM 1.2's data model, strictly.
@@ -143,17 +144,6 @@ struct Session {
   model::Game game;
   double seconds = 0;
 };
-
-// The temperature row that is right for name row `name`, by the model.
-int16_t RightRow(int16_t name) {
-  for (int16_t row = 0; row < quiz::kElements; ++row) {
-    model::Game game;
-    game.Pick(0, name);
-    game.Pick(1, row);
-    if (game.text.starts_with("Вярно")) return row;
-  }
-  return -1;
-}
 
 void Session::Round(int right) {
   for (int16_t name = 0; name < quiz::kElements; ++name) {

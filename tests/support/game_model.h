@@ -56,4 +56,16 @@ struct Game {
   }
 };
 
+// The temperature row that is right for name row `name`, found by trying
+// each on the model.
+inline int16_t RightRow(int16_t name) {
+  for (int16_t row = 0; row < quiz::kElements; ++row) {
+    Game game;
+    game.Pick(0, name);
+    game.Pick(1, row);
+    if (game.text.starts_with("Вярно")) return row;
+  }
+  return -1;
+}
+
 }  // namespace model
