@@ -31,6 +31,8 @@ import time
 
 ANSWER_SECONDS = 60
 MEMORY_EVERY = 200
+# How long the window must hold still after an event for its effect to be in.
+QUIET = 0.06
 # The working set may grow by half from the start (Wine's own caches, the
 # first menu, the clipboard), and no more.
 MEMORY_GROWTH = 1.5
@@ -130,9 +132,8 @@ class Storm:
 
     # ---- What the program shows ----------------------------------------------
 
-    def settled(self):
-        """The state once it holds still while the probe reads it: the effect
-        of the event just sent is in."""
+    def read(self):
+        """The state as the probe reads it, once it holds still for the read."""
         if not alive(self.args.pid):
             self.fail("the program no longer runs")
         status, lines = self.probe.ask("settled")
@@ -145,6 +146,21 @@ class Storm:
             "text": unhex(raw["text"]),
             "focus": raw["focus"],
         }
+
+    def settled(self):
+        """The state once the effect of the event just sent is in: the X
+        server hands the program its input a little later than xdotool
+        returns, so the state must hold still for QUIET seconds (bounded)."""
+        state = self.read()
+        deadline = time.monotonic() + 10
+        while True:
+            time.sleep(QUIET)
+            again = self.read()
+            if again == state:
+                return state
+            if time.monotonic() > deadline:
+                self.fail("the window never came to rest")
+            state = again
 
     def memory(self):
         status, lines = self.probe.ask("memory")
