@@ -22,6 +22,8 @@ Unicode true
 Target amd64-unicode
 ManifestDPIAware true
 SetCompressor /SOLID lzma
+; The files keep no build-time dates, so that the same program gives the same installer.
+SetDateSave off
 RequestExecutionLevel admin
 
 !define MENU_NAME "Тарсомел"
