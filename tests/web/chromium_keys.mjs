@@ -8,7 +8,10 @@
 // letter jumps to a name. After every key the page is compared with the
 // in-memory window given the same keys through the shared list-key rules,
 // focus marks included; "Чисти" is pressed with Space and with Enter.
-import { chromium, design, equal, onePageUrl, open, play, readPage, run, samePlay } from './support.mjs';
+// Then, on the page opened again, a long run of keys in one list (each key
+// reaches the program as text, so a key that kept any of the program's
+// memory would soon show) and a pair after it, against the model.
+import { check, chromium, design, equal, onePageUrl, open, play, readPage, run, samePlay } from './support.mjs';
 
 // Playwright's name of each key, and the model's.
 const keys = {
@@ -142,5 +145,22 @@ await run('web.chromium_keys', async (onClose) => {
     true,
     `right and wrong pairs among ${verdicts.join(' | ')}`,
   );
+
+  await open(page, onePageUrl);
+  const long = ['ArrowDown', 'Control+ArrowUp', 'End', 'Control+Home', 'PageDown', 'ArrowUp', 'Space', 'Home'];
+  const longMoves = [];
+  await page.keyboard.press('Tab');
+  for (let i = 0; i < 3000; ++i) {
+    const key = long[i % long.length];
+    await page.keyboard.press(key === 'Space' ? ' ' : key);
+    longMoves.push(`k0:${modelKey(key)}`);
+  }
+  await page.keyboard.press('Tab');
+  await page.keyboard.press('ArrowDown');
+  longMoves.push('k1:down');
+  const after = play(longMoves, sight).at(-1);
+  const shown = await page.evaluate(readPage);
+  samePlay(shown, after, `a pair after ${longMoves.length - 1} keys`);
+  check(after.said && after.text !== '', `the model judged the pair after the keys: ${after.text}`);
   equal(seen.errors, [], 'errors reported');
 });

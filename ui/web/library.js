@@ -8,7 +8,7 @@
 // (its markup is written from the design when the program is built): the
 // layer finds the elements it works with and keeps them in one array, by
 // number; text crosses as UTF-8 with its length.
-/* global LibraryManager, mergeInto, Module, UTF8ToString, lengthBytesUTF8, stringToUTF8, stackAlloc, tarsomelElements */
+/* global LibraryManager, mergeInto, Module, UTF8ToString, lengthBytesUTF8, stringToUTF8, stackAlloc, stackSave, stackRestore, tarsomelElements */
 mergeInto(LibraryManager.library, {
   // ---- The page's elements ---------------------------------------------------
   $tarsomelElements: [],
@@ -145,9 +145,17 @@ mergeInto(LibraryManager.library, {
       if (event.isComposing) return;
       const key = event.key || '';
       const size = lengthBytesUTF8(key) + 1;
-      const text = stackAlloc(size);
-      stringToUTF8(key, text, size);
-      if (Module._tarsomel_list_key(index, text, event.ctrlKey, event.altKey || event.metaKey)) event.preventDefault();
+      // A browser event is outside any call of the program: nothing else
+      // would give the key's bytes back to the stack.
+      const stack = stackSave();
+      try {
+        const text = stackAlloc(size);
+        stringToUTF8(key, text, size);
+        if (Module._tarsomel_list_key(index, text, event.ctrlKey, event.altKey || event.metaKey))
+          event.preventDefault();
+      } finally {
+        stackRestore(stack);
+      }
     });
   },
 
