@@ -78,13 +78,24 @@ std::string ScormPair(std::string_view name, std::string_view temperature) {
 
 ScormSession::ScormSession(ScormApi& api) : api_(api) {
   review_ = api_.Get("cmi.core.lesson_mode") == "review";
-  if (const auto score = Number(api_.Get(kScore))) held_score_ = static_cast<int>(std::lround(*score));
+  // What the platform holds is taken only within what this package writes:
+  // a score past 100 would be written back beside a maximum of 100, and a
+  // count past any platform's records would run the numbering over.
+  if (const auto score = Number(api_.Get(kScore)); score && *score <= 100) {
+    held_score_ = static_cast<int>(std::lround(*score));
+  }
   const std::string status = api_.Get(kStatus);
   held_passed_ = status == "passed";
   if (const auto mastery = Number(api_.Get("cmi.student_data.mastery_score")); mastery && *mastery <= 100) {
     mastery_ = mastery;
   }
-  if (const auto count = Number(api_.Get("cmi.interactions._count"))) next_interaction_ = static_cast<int>(*count);
+  if (const auto count = Number(api_.Get("cmi.interactions._count"))) {
+    if (*count <= kMostInteractions) {
+      next_interaction_ = static_cast<int>(*count);
+    } else {
+      interactions_refused_ = true;
+    }
+  }
   if (review_ || status == "completed" || status == "passed" || status == "failed") return;
   api_.Set(kStatus, "incomplete");
   api_.Commit();

@@ -52,6 +52,9 @@ class ScormSession {
   // A finished round scores 10 per right pair: a percentage, which a
   // platform grading out of its default 100 shows as it is.
   static constexpr int kPercentPerPair = 100 / quiz::kElements;
+  // A platform that says it holds more interactions than this is told no
+  // more (no platform keeps so many for one learner).
+  static constexpr int kMostInteractions = 100000;
 
   // Reads what the platform holds (an earlier score, the status, a mastery
   // score, the interactions so far) and marks the lesson "incomplete"

@@ -30,6 +30,7 @@ const std::regex kDecimal(R"(^-?\d{1,10}(\.\d+)?$)");
 const std::regex kTimespan(R"(^\d{2,4}:\d{2}:\d{2}(\.\d{1,2})?$)");
 const std::regex kTime(R"(^([01]\d|2[0-3]):[0-5]\d:[0-5]\d(\.\d{1,2})?$)");
 const std::regex kIdentifier(R"(^[A-Za-z0-9_-]{1,255}$)");
+const std::regex kPair(R"(^([A-Z][a-z]?|\?)\.(-?\d{1,4}|\?)$)");
 const std::regex kInteraction(R"(^cmi\.interactions\.(\d+)\.(.*)$)");
 
 bool Valid(const std::string& element, const std::string& value) {
@@ -51,7 +52,9 @@ bool Valid(const std::string& element, const std::string& value) {
   if (field == "latency") return std::regex_match(value, kTimespan);
   if (field == "weighting") return std::regex_match(value, kDecimal);
   if (field == "result") return in({"correct", "wrong", "unanticipated", "neutral"});
-  if (field == "student_response" || field == "correct_responses.0.pattern") return value.size() <= 255;
+  // The matching form, source.target, with a symbol and a figure (or "?",
+  // a played row) where SCORM 1.2 names single characters.
+  if (field == "student_response" || field == "correct_responses.0.pattern") return std::regex_match(value, kPair);
   return false;
 }
 
@@ -237,6 +240,42 @@ TEST(Scorm, AnEarlierVisitsBetterScoreStays) {
   Session s(p);
   s.Round(5);
   EXPECT_EQ(p.Value("cmi.core.score.raw"), "90");
+}
+
+// A platform's values beyond what the package writes are not taken up: a
+// score past the maximum, a count of interactions past any platform's.
+TEST(Scorm, WhatThePlatformHoldsIsTakenWithinRange) {
+  for (const char* score : {"250", "100.5", "99999999999999999999"}) {
+    SCOPED_TRACE(score);
+    Platform p;
+    p.held["cmi.core.score.raw"] = score;
+    p.held["cmi.core.lesson_status"] = "completed";
+    Session s(p);
+    s.Round(6);
+    EXPECT_EQ(p.Value("cmi.core.score.raw"), std::to_string(6 * ui::ScormSession::kPercentPerPair));
+    EXPECT_EQ(p.refused, std::vector<std::string>{});
+  }
+  for (const std::string& count :
+       {std::to_string(ui::ScormSession::kMostInteractions + 1), std::string("99999999999")}) {
+    SCOPED_TRACE(count);
+    Platform p;
+    p.held["cmi.interactions._count"] = count;
+    Session s(p);
+    s.Round(3);
+    EXPECT_EQ(std::count_if(p.calls.begin(), p.calls.end(),
+                            [](const std::string& c) { return c.starts_with("Set cmi.interactions."); }),
+              0);
+    EXPECT_EQ(p.Value("cmi.core.score.raw"), std::to_string(3 * ui::ScormSession::kPercentPerPair));
+  }
+  // At the most, the numbering goes on from there.
+  Platform p;
+  p.held["cmi.interactions._count"] = std::to_string(ui::ScormSession::kMostInteractions);
+  p.interaction_limit = ui::ScormSession::kMostInteractions + 10;
+  Session s(p);
+  s.Pick(0, 0);
+  s.Pick(1, RightRow(0));
+  EXPECT_EQ(p.Interaction(ui::ScormSession::kMostInteractions, "id"),
+            "pair-" + std::to_string(ui::ScormSession::kMostInteractions + 1));
 }
 
 TEST(Scorm, AMasteryScorePassesOrFailsAndAPassStays) {

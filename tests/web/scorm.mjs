@@ -11,7 +11,10 @@
 // move with the in-memory window; out of sight the page saves; leaving it
 // (the frame emptied, or its own window closed) gives the time on task and
 // finishes the session, once. Every value is checked as SCORM 1.2 defines
-// it, and no call leaves an error. With no platform, and with one that
+// it (a pair's answer and pattern in the matching form, source.target, but
+// with the element's symbol and the temperature's figure where SCORM 1.2
+// names single characters, so that a teacher reads them: platforms, Moodle
+// among them, take them as a feedback string), and no call leaves an error. With no platform, and with one that
 // throws, the quiz plays and nothing is thrown or reported.
 import { execFileSync } from 'node:child_process';
 import { copyFileSync, mkdirSync, readFileSync } from 'node:fs';
@@ -69,7 +72,7 @@ const forms = [
   [/^cmi\.interactions\.\d+\.latency$/, timespan],
   [/^cmi\.interactions\.\d+\.weighting$/, decimal],
   [/^cmi\.interactions\.\d+\.result$/, /^(correct|wrong|unanticipated|neutral)$/],
-  [/^cmi\.interactions\.\d+\.(student_response|correct_responses\.0\.pattern)$/, /^[\s\S]{0,255}$/],
+  [/^cmi\.interactions\.\d+\.(student_response|correct_responses\.0\.pattern)$/, /^([A-Z][a-z]?|\?)\.(-?\d{1,4}|\?)$/],
 ];
 const seconds = (span) => {
   const [h, m, s] = span.split(':').map(Number);
