@@ -13,7 +13,9 @@ source "$(dirname "$0")/../support/basics.sh"
 source_dir=$1 default=$2 win=$3 web=$4 version=$5
 workdir=$(mktemp -d)
 trap 'rm -rf "$workdir"' EXIT
-epoch=$(date -u -d "$(sed -n 's/^set(TARSOMEL_RELEASE_DATE "\(.*\)")$/\1/p' "$source_dir/CMakeLists.txt")" +%s)
+# Each build's archives are dated as it was configured (scripts/release
+# gives the commit's date, a plain build the release day).
+epoch() { cat "$1/generated/source_date_epoch"; }
 zip="$source_dir/packaging/zip.sh"
 
 # same WHAT FILE...: every FILE has the same bytes as the first.
@@ -48,11 +50,11 @@ page() { node --no-experimental-fetch "$source_dir/app/web/finish_page.mjs" sing
 twice page
 same "the one-file page" "$web/tarsomel.html" "$workdir/one/tarsomel.html" "$workdir/two/tarsomel.html"
 
-site() { bash "$zip" "$1/web.zip" "$(input "$web/site" "$1")" "$epoch"; }
+site() { bash "$zip" "$1/web.zip" "$(input "$web/site" "$1")" "$(epoch "$web")"; }
 twice site
 same "the site's zip" "$web/packages/tarsomel-$version-web.zip" "$workdir/one/web.zip" "$workdir/two/web.zip"
 
-scorm() { bash "$zip" "$1/scorm12.zip" "$(input "$web/packaging/web/scorm12" "$1")" "$epoch"; }
+scorm() { bash "$zip" "$1/scorm12.zip" "$(input "$web/packaging/web/scorm12" "$1")" "$(epoch "$web")"; }
 twice scorm
 same "the SCORM package" "$web/packages/tarsomel-$version-scorm12.zip" "$workdir/one/scorm12.zip" \
   "$workdir/two/scorm12.zip"
@@ -60,7 +62,7 @@ same "the SCORM package" "$web/packages/tarsomel-$version-scorm12.zip" "$workdir
 portable() {
   mkdir -p "$1/portable"
   cp "$(input "$win/app/tarsomel.exe" "$1")" "$1/portable/tarsomel.exe"
-  bash "$zip" "$1/win64.zip" "$1/portable" "$epoch"
+  bash "$zip" "$1/win64.zip" "$1/portable" "$(epoch "$win")"
 }
 twice portable
 same "the Windows zip" "$win/packages/tarsomel-$version-win64.zip" "$workdir/one/win64.zip" "$workdir/two/win64.zip"
@@ -68,7 +70,7 @@ same "the Windows zip" "$win/packages/tarsomel-$version-win64.zip" "$workdir/one
 # The package the build's target "deb" packs, which is what scripts/release
 # hands out.
 deb() {
-  SOURCE_DATE_EPOCH=$epoch cmake --build "$default" --target deb >"$1.cpack.log" 2>&1 ||
+  SOURCE_DATE_EPOCH=$(epoch "$default") cmake --build "$default" --target deb >"$1.cpack.log" 2>&1 ||
     { cat "$1.cpack.log"; fail "the target deb failed"; }
   mkdir -p "$1/deb"
   mv "$default/tarsomel_${version}_amd64.deb" "$1/deb/"
