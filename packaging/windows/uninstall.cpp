@@ -24,6 +24,9 @@ constexpr int kFailed = 2;
 // The longest command line Windows takes.
 constexpr size_t kLine = 32768;
 
+constexpr const wchar_t* kTooLong =
+    L"Командният ред на програмата за премахване на Тарсомел е твърде дълъг. Нищо не е променено.";
+
 int Refuse(bool silent, const wchar_t* why) {
   if (!silent) MessageBoxW(nullptr, why, L"Тарсомел", MB_OK | MB_ICONSTOP);
   return kFailed;
@@ -58,7 +61,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int) {
   for (size_t n = std::wcslen(arguments); n > 0 && arguments[n - 1] == L' '; --n) arguments[n - 1] = L'\0';
   const bool silent = Silent(arguments);
 
-  std::swprintf(worker, kLine, L"%ls\\uninstall.dat", folder);
+  // A name or command line too long for the buffers is refused, never cut
+  // short: a shorter folder could name another one.
+  if (std::swprintf(worker, kLine, L"%ls\\uninstall.dat", folder) < 0) return Refuse(silent, kTooLong);
   if (GetFileAttributesW(worker) == INVALID_FILE_ATTRIBUTES) {
     return Refuse(silent,
                   L"Програмата за премахване на Тарсомел е непълна: в папката му липсва файлът uninstall.dat. "
@@ -74,7 +79,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int) {
                   L"Програмата за премахване на Тарсомел не можа да бъде копирана в папката за временни файлове. "
                   L"Нищо не е променено.");
   }
-  std::swprintf(line, kLine, L"\"%ls\" %ls _?=%ls", copy, arguments, folder);
+  if (std::swprintf(line, kLine, L"\"%ls\" %ls _?=%ls", copy, arguments, folder) < 0) {
+    DeleteFileW(copy);
+    return Refuse(silent, kTooLong);
+  }
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
