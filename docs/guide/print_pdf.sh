@@ -11,9 +11,11 @@ chromium=$1 html=$2 out=$3
 profile=$(mktemp -d)
 trap 'rm -rf "$profile"' EXIT
 rm -f "$out"
+# A file URL with the path's "#", "?" or "%" escaped.
+url=$(node -e 'process.stdout.write(require("node:url").pathToFileURL(process.argv[1]).href)' "$(realpath "$html")")
 if ! "$chromium" --headless --no-sandbox --disable-gpu --no-first-run --disable-background-networking \
   --disable-component-update --disable-sync --user-data-dir="$profile" --no-pdf-header-footer \
-  --print-to-pdf="$out" "file://$(realpath "$html")" >"$profile/log" 2>&1 || [ ! -s "$out" ]; then
+  --print-to-pdf="$out" "$url" >"$profile/log" 2>&1 || [ ! -s "$out" ]; then
   cat "$profile/log" >&2
   echo "print_pdf.sh: Chromium did not print $html" >&2
   exit 1

@@ -285,8 +285,8 @@ mergeInto(LibraryManager.library, {
     try {
       const value = Module.tarsomelLms.LMSGetValue(UTF8ToString(name, nameSize));
       const text = value === null || value === undefined ? '' : String(value);
-      stringToUTF8(text, buffer, bufferSize);
-      return Math.min(lengthBytesUTF8(text), bufferSize - 1);
+      // The bytes written: a character cut at the buffer's end is left out.
+      return stringToUTF8(text, buffer, bufferSize);
     } catch {
       return 0;
     }
