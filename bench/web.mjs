@@ -15,13 +15,13 @@
 // - memory once shown: the JS heap after a collection plus the WebAssembly
 //   memory, beside the floor page;
 // - the same for the site's page (its .js and .wasm apart), for comparison.
-/* global wasmMemory */
 import { mkdtempSync, readFileSync, readdirSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
 import { extname, join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { chromium } from 'playwright-core';
+import { keepWasmMemories, wasmMemoryBytes } from '../tests/web/wasm_memory.mjs';
 
 const [build, runsArg] = process.argv.slice(2);
 const runs = Number(runsArg || 11);
@@ -139,6 +139,7 @@ async function measure(name) {
   // No service worker: every visit is a first one.
   const context = await browser.newContext({ viewport: { width: 800, height: 600 }, serviceWorkers: 'block' });
   await context.addInitScript(probe);
+  await context.addInitScript(keepWasmMemories);
   const page = await context.newPage();
   await page.goto(`${base}${name}`);
   await page.waitForFunction(() => window.benchPainted !== undefined);
@@ -155,7 +156,7 @@ async function measure(name) {
   const cdp = await context.newCDPSession(page);
   await cdp.send('HeapProfiler.collectGarbage');
   const heap = (await cdp.send('Runtime.getHeapUsage')).usedSize;
-  const wasm = await page.evaluate(() => (typeof wasmMemory !== 'undefined' ? wasmMemory.buffer.byteLength : 0));
+  const wasm = await wasmMemoryBytes(page);
   await context.close();
   return { filled, painted, heap, wasm };
 }

@@ -27,7 +27,9 @@ if (!['single', 'site'].includes(mode) || !out) {
 }
 const here = dirname(fileURLToPath(import.meta.url));
 const design = JSON.parse(readFileSync(designPath, 'utf8'));
-const js = readFileSync(program, 'utf8');
+// The program in a function of its own: the runtime's hundred and more
+// names stay its own instead of each becoming a property of the window.
+const js = `(function () {\n${readFileSync(program, 'utf8').trimEnd()}\n})();\n`;
 const wasmPath = program.replace(/\.js$/, '.wasm');
 const sizes = [32, 64, 128, 192, 512];
 
@@ -99,7 +101,7 @@ if (mode === 'single') {
     join(out, 'index.html'),
     page({ CSP: csp, HEAD: head, SCRIPTS: `<script defer src="${base}"></script>` }),
   );
-  copyFileSync(program, join(out, base));
+  writeFileSync(join(out, base), js);
   copyFileSync(wasmPath, join(out, wasm));
   for (const size of sizes)
     copyFileSync(join(icons, `tarsomel-${size}.png`), join(out, 'icons', `tarsomel-${size}.png`));

@@ -8,7 +8,6 @@
 // announcement; "Чисти" shows both lists from their first row again; the
 // page asks for nothing but itself and breaks no rule of its policy; its
 // WebAssembly memory never grows.
-/* global wasmMemory */
 import {
   check,
   chromium,
@@ -22,17 +21,20 @@ import {
   run,
   samePlay,
 } from './support.mjs';
+import { keepWasmMemories, wasmMemoryBytes } from './wasm_memory.mjs';
 
 await run('web.chromium_mouse', async (onClose) => {
   const { page, seen } = await chromium(onClose);
+  await page.addInitScript(keepWasmMemories);
   await page.addInitScript(() => {
     window.tarsomelViolations = [];
     document.addEventListener('securitypolicyviolation', (e) => window.tarsomelViolations.push(e.violatedDirective));
   });
   await open(page, onePageUrl);
   await page.evaluate(countAnnouncements);
-  const memory = () => page.evaluate(() => wasmMemory.buffer.byteLength);
+  const memory = () => wasmMemoryBytes(page);
   const memoryAtStart = await memory();
+  check(memoryAtStart > 0, 'the WebAssembly memory is seen');
   const start = await page.evaluate(readPage);
   equal(start.text, design.task.replace(/\r\n/g, '\n'), 'the task at start');
   equal(start.names.rows, design.names, 'the names at start');

@@ -8,79 +8,105 @@
 // (its markup is written from the design when the program is built): the
 // layer finds the elements it works with and keeps them in one array, by
 // number; text crosses as UTF-8 with its length.
-/* global LibraryManager, mergeInto, Module, UTF8ToString, lengthBytesUTF8, stringToUTF8, stackAlloc, stackSave, stackRestore, tarsomelElements */
+//
+// An element is looked up the first time it is used, not when the program
+// is given its number: a script that holds an element of a kind holds that
+// kind's whole interface (the message box's, the button's: some kilobytes
+// each), and until the pupil plays, the page stays as drawn. So the button's
+// clicks and the edits the message box refuses are heard on the document.
+/* global LibraryManager, mergeInto, Module, UTF8ToString, lengthBytesUTF8, stringToUTF8, stackAlloc, stackSave, stackRestore, tarsomelElements, tarsomelElement */
 mergeInto(LibraryManager.library, {
   // ---- The page's elements ---------------------------------------------------
+  // Each an element, or the function that looks it up by its number.
   $tarsomelElements: [],
+
+  $tarsomelElement__deps: ['$tarsomelElements'],
+  $tarsomelElement: function (number) {
+    let element = tarsomelElements[number];
+    if (typeof element === 'function') element = tarsomelElements[number] = element(number);
+    return element;
+  },
 
   tarsomel_find__deps: ['$tarsomelElements'],
   tarsomel_find: function (selector, size) {
     const wanted = UTF8ToString(selector, size);
-    const element = document.querySelector(wanted);
-    if (!element) throw new Error(`the page has no ${wanted}`);
-    tarsomelElements.push(element);
+    tarsomelElements.push(function () {
+      const element = document.querySelector(wanted);
+      if (!element) throw new Error(`the page has no ${wanted}`);
+      return element;
+    });
     return tarsomelElements.length - 1;
   },
 
   // A list's drawn rows and the two parts of each (what it shows, what a
   // screen reader reads), three elements a row from the number returned,
   // in one call.
-  tarsomel_rows__deps: ['$tarsomelElements'],
+  tarsomel_rows__deps: ['$tarsomelElements', '$tarsomelElement'],
   tarsomel_rows: function (list, count) {
     const first = tarsomelElements.length;
-    const rows = tarsomelElements[list].children;
-    for (let i = 0; i < count; ++i) tarsomelElements.push(rows[i], rows[i].children[0], rows[i].children[1]);
+    // The list's rows all at once, the first time one of them is used.
+    const lookUp = function (number) {
+      const rows = tarsomelElement(list).children;
+      for (let i = 0; i < count; ++i) {
+        tarsomelElements[first + 3 * i] = rows[i];
+        tarsomelElements[first + 3 * i + 1] = rows[i].children[0];
+        tarsomelElements[first + 3 * i + 2] = rows[i].children[1];
+      }
+      return tarsomelElements[number];
+    };
+    for (let i = 0; i < 3 * count; ++i) tarsomelElements.push(lookUp);
     return first;
   },
 
-  tarsomel_create__deps: ['$tarsomelElements'],
+  tarsomel_create__deps: ['$tarsomelElements', '$tarsomelElement'],
   tarsomel_create: function (tag, tagSize, parent) {
     const element = document.createElement(UTF8ToString(tag, tagSize));
-    tarsomelElements[parent].appendChild(element);
+    tarsomelElement(parent).appendChild(element);
     tarsomelElements.push(element);
     return tarsomelElements.length - 1;
   },
 
-  tarsomel_set_attribute__deps: ['$tarsomelElements'],
+  tarsomel_set_attribute__deps: ['$tarsomelElement'],
   tarsomel_set_attribute: function (element, name, nameSize, value, valueSize) {
-    tarsomelElements[element].setAttribute(UTF8ToString(name, nameSize), UTF8ToString(value, valueSize));
+    tarsomelElement(element).setAttribute(UTF8ToString(name, nameSize), UTF8ToString(value, valueSize));
   },
 
-  tarsomel_remove_attribute__deps: ['$tarsomelElements'],
+  tarsomel_remove_attribute__deps: ['$tarsomelElement'],
   tarsomel_remove_attribute: function (element, name, nameSize) {
-    tarsomelElements[element].removeAttribute(UTF8ToString(name, nameSize));
+    tarsomelElement(element).removeAttribute(UTF8ToString(name, nameSize));
   },
 
-  tarsomel_set_class__deps: ['$tarsomelElements'],
+  tarsomel_set_class__deps: ['$tarsomelElement'],
   tarsomel_set_class: function (element, name, size, on) {
-    tarsomelElements[element].classList.toggle(UTF8ToString(name, size), !!on);
+    tarsomelElement(element).classList.toggle(UTF8ToString(name, size), !!on);
   },
 
   // The element's text as a text node: nothing in it is taken as markup.
-  tarsomel_set_text__deps: ['$tarsomelElements'],
+  tarsomel_set_text__deps: ['$tarsomelElement'],
   tarsomel_set_text: function (element, text, size) {
-    tarsomelElements[element].textContent = UTF8ToString(text, size);
+    tarsomelElement(element).textContent = UTF8ToString(text, size);
   },
 
-  tarsomel_detach__deps: ['$tarsomelElements'],
+  tarsomel_detach__deps: ['$tarsomelElement'],
   tarsomel_detach: function (element) {
-    tarsomelElements[element].remove();
+    tarsomelElement(element).remove();
   },
 
-  tarsomel_append__deps: ['$tarsomelElements'],
+  tarsomel_append__deps: ['$tarsomelElement'],
   tarsomel_append: function (parent, element) {
-    tarsomelElements[parent].appendChild(tarsomelElements[element]);
+    tarsomelElement(parent).appendChild(tarsomelElement(element));
   },
 
   // The page's markup gives the element the focus (autofocus) when the
   // browser first draws it; where it did not (a frame of another site, say),
   // the element is focused then, unless the pupil has put the focus
   // somewhere already. Asked for now, the focus would make the browser lay
-  // the page out at once, before its first frame.
-  tarsomel_focus_first__deps: ['$tarsomelElements'],
+  // the page out at once, before its first frame. (Asked of the root, not
+  // of document.activeElement, which would hand over the focused element.)
+  tarsomel_focus_first__deps: ['$tarsomelElement'],
   tarsomel_focus_first: function (element) {
     requestAnimationFrame(function () {
-      if (!document.activeElement || document.activeElement === document.body) tarsomelElements[element].focus();
+      if (!document.documentElement.matches(':focus-within')) tarsomelElement(element).focus();
     });
   },
 
@@ -91,10 +117,10 @@ mergeInto(LibraryManager.library, {
   // page drew them with. Again whenever the page's size changes: a turned
   // phone, the browser's zoom. The root's client size is the layout
   // viewport's, without scroll bars.
-  tarsomel_fit_to_screen__deps: ['$tarsomelElements'],
+  tarsomel_fit_to_screen__deps: ['$tarsomelElement'],
   tarsomel_fit_to_screen: function (frameElement, clientElement, width, height) {
-    const frame = tarsomelElements[frameElement];
-    const client = tarsomelElements[clientElement];
+    const frame = tarsomelElement(frameElement);
+    const client = tarsomelElement(clientElement);
     const root = document.documentElement;
     let roomWidth = -1;
     let roomHeight = -1;
@@ -133,9 +159,9 @@ mergeInto(LibraryManager.library, {
   },
 
   // ---- The pupil's clicks, taps and keys -------------------------------------
-  tarsomel_listen_list__deps: ['$tarsomelElements'],
+  tarsomel_listen_list__deps: ['$tarsomelElement'],
   tarsomel_listen_list: function (list, index) {
-    const element = tarsomelElements[list];
+    const element = tarsomelElement(list);
     element.addEventListener('click', function (event) {
       const row = event.target.closest('[role=option]');
       if (!row || row.parentElement !== element) return;
@@ -159,26 +185,26 @@ mergeInto(LibraryManager.library, {
     });
   },
 
-  tarsomel_listen_command__deps: ['$tarsomelElements'],
+  tarsomel_listen_command__deps: ['$tarsomelElement'],
   tarsomel_listen_command: function (command) {
-    tarsomelElements[command].addEventListener('click', function () {
-      Module._tarsomel_command();
+    document.addEventListener('click', function (event) {
+      if (tarsomelElement(command).contains(event.target)) Module._tarsomel_command();
     });
   },
 
   // ---- The lists -------------------------------------------------------------
-  tarsomel_rows_in_sight__deps: ['$tarsomelElements'],
+  tarsomel_rows_in_sight__deps: ['$tarsomelElement'],
   tarsomel_rows_in_sight: function (list) {
-    const element = tarsomelElements[list];
+    const element = tarsomelElement(list);
     const row = element.firstElementChild;
     return row && row.offsetHeight > 0 ? Math.floor(element.clientHeight / row.offsetHeight) : 1;
   },
 
   // Only the list scrolls, never the page around it.
-  tarsomel_scroll_to__deps: ['$tarsomelElements'],
+  tarsomel_scroll_to__deps: ['$tarsomelElement'],
   tarsomel_scroll_to: function (list, row) {
-    const box = tarsomelElements[list];
-    const shown = tarsomelElements[row];
+    const box = tarsomelElement(list);
+    const shown = tarsomelElement(row);
     if (shown.offsetTop < box.scrollTop) {
       box.scrollTop = shown.offsetTop;
     } else if (shown.offsetTop + shown.offsetHeight > box.scrollTop + box.clientHeight) {
@@ -188,27 +214,26 @@ mergeInto(LibraryManager.library, {
 
   // To the top, unless it is there: asking for the offset would make the
   // browser lay the page out at once.
-  tarsomel_scroll_top__deps: ['$tarsomelElements'],
+  tarsomel_scroll_top__deps: ['$tarsomelElement'],
   tarsomel_scroll_top: function (element) {
-    if (tarsomelElements[element].scrollTop !== 0) tarsomelElements[element].scrollTop = 0;
+    if (tarsomelElement(element).scrollTop !== 0) tarsomelElement(element).scrollTop = 0;
   },
 
   // ---- The message box -------------------------------------------------------
   // Read-only already refuses these; said again for every way text could
   // come in or go out of the box other than being copied.
-  tarsomel_refuse_edits__deps: ['$tarsomelElements'],
+  tarsomel_refuse_edits__deps: ['$tarsomelElement'],
   tarsomel_refuse_edits: function (box) {
-    const element = tarsomelElements[box];
     for (const kind of ['beforeinput', 'paste', 'cut', 'drop', 'compositionstart']) {
-      element.addEventListener(kind, function (event) {
-        event.preventDefault();
+      document.addEventListener(kind, function (event) {
+        if (event.target === tarsomelElement(box)) event.preventDefault();
       });
     }
   },
 
-  tarsomel_show_text__deps: ['$tarsomelElements'],
+  tarsomel_show_text__deps: ['$tarsomelElement'],
   tarsomel_show_text: function (box, text, size) {
-    const element = tarsomelElements[box];
+    const element = tarsomelElement(box);
     element.value = UTF8ToString(text, size);
     // Setting the value leaves the caret, and the view, at its end: a new
     // text is shown from its first line.
@@ -219,7 +244,7 @@ mergeInto(LibraryManager.library, {
   // ---- The announcer ---------------------------------------------------------
   // Each announcement replaces the last as new content, so that the same
   // words twice in a row (two restarts) are read twice.
-  tarsomel_say__deps: ['$tarsomelElements'],
+  tarsomel_say__deps: ['$tarsomelElement'],
   tarsomel_say: function (region, first, firstSize, rest, restSize) {
     const said = document.createElement('div');
     for (const text of [UTF8ToString(first, firstSize), UTF8ToString(rest, restSize)]) {
@@ -228,7 +253,7 @@ mergeInto(LibraryManager.library, {
       part.textContent = text;
       said.appendChild(part);
     }
-    tarsomelElements[region].replaceChildren(said);
+    tarsomelElement(region).replaceChildren(said);
   },
 
   // ---- The learning platform -------------------------------------------------

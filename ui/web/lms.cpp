@@ -44,8 +44,11 @@ bool LearningPlatform::Api::Commit() { return tarsomel_lms_commit() != 0; }
 
 bool LearningPlatform::Api::Finish() { return tarsomel_lms_finish() != 0; }
 
-LearningPlatform::LearningPlatform() : started_(emscripten_get_now()) {
+LearningPlatform::LearningPlatform() {
   if (tarsomel_lms_start() == 0) return;
+  // The session's clock starts with the session; without a platform the
+  // page never asks the browser for the time.
+  started_ = emscripten_get_now();
   platform = this;
   session_.emplace(api_);
 }
