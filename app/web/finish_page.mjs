@@ -87,6 +87,8 @@ if (mode === 'single') {
     '<link rel="apple-touch-icon" href="icons/tarsomel-192.png">',
     `<meta name="theme-color" content="${design.windowColour}">`,
     '<script defer src="install.js"></script>',
+    // The WebAssembly asked for beside the script, not after it has run.
+    `<link rel="preload" href="${wasm}" as="fetch" type="application/wasm" crossorigin>`,
   ].join('\n');
   const csp = [
     ...common,

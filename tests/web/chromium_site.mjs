@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The site (build/web/site) over a web server on 127.0.0.1 in Chromium: the
-// quiz plays; the page asks only for the site's own files; the web app
-// manifest is the one an installable app needs, with the program's icons;
+// quiz plays; the page asks only for the site's own files, and for its
+// WebAssembly once, beside its script; the web app manifest is the one an
+// installable app needs, with the program's icons;
 // the service worker keeps the site, so that once visited it opens and
 // plays with the server gone; and the site's zip holds exactly the site.
 import { execFileSync } from 'node:child_process';
@@ -33,6 +34,20 @@ await run('web.chromium_site', async (onClose) => {
     samePlay(await page.evaluate(readPage), expected[i], `after ${moves.slice(0, i + 1).join(' ')}`);
   }
   equal(await page.title(), design.caption.replace(/\s+/g, ' '), 'the title');
+
+  // The WebAssembly is asked for once, while the script is still coming.
+  const loads = await page.evaluate(() =>
+    performance
+      .getEntriesByType('resource')
+      .map((entry) => [new URL(entry.name).pathname, entry.startTime, entry.responseEnd]),
+  );
+  const wasm = loads.filter(([path]) => path.endsWith('/tarsomel.wasm'));
+  const script = loads.find(([path]) => path.endsWith('/tarsomel.js'));
+  equal(wasm.length, 1, 'the WebAssembly asked for once');
+  check(
+    script && wasm[0][1] < script[2],
+    `the WebAssembly asked for before the script had come: ${JSON.stringify(loads)}`,
+  );
 
   // The manifest an installable app needs.
   const manifest = JSON.parse(readFileSync(join(site, 'manifest.webmanifest'), 'utf8'));
