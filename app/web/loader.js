@@ -10,9 +10,10 @@
 // takes let the program take it over before the browser's first frame, as a
 // compilation off the page's thread would not. The site's page names its
 // .wasm file in a preload link, so that it comes beside the script rather
-// than after it; once it has come it is compiled at once too (the runtime's
-// streaming compilation hands the work between threads for some 20 ms more
-// than the compiling takes).
+// than after it (WebKit does not hand a preload to a fetch: there it comes
+// twice, the second time when it did before); once it has come it is
+// compiled at once too (the runtime's streaming compilation hands the work
+// between threads for some 20 ms more than the compiling takes).
 /* global Module, abort */
 // main returns and the page goes on: the runtime's way of saying so is to
 // throw, which costs the start a millisecond. Only an error is thrown.
@@ -45,13 +46,16 @@ Module.quit = (status, toThrow) => {
     Module.instantiateWasm = (imports, receive) => {
       // The same request as the link's, so that the browser hands over what
       // it has fetched already.
+      // Only a failure to fetch or compile is the runtime's abort; one in
+      // the program's own start keeps its own error, as the runtime's own
+      // loading leaves it.
       fetch(preloaded.href, { credentials: 'same-origin' })
         .then((response) => {
           if (!response.ok) throw new Error(`${preloaded.href}: ${response.status}`);
           return response.arrayBuffer();
         })
-        .then((bytes) => receive(new WebAssembly.Instance(new WebAssembly.Module(bytes), imports)))
-        .catch(abort);
+        .then((bytes) => new WebAssembly.Instance(new WebAssembly.Module(bytes), imports))
+        .then(receive, abort);
       return {};
     };
   }
