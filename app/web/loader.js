@@ -15,10 +15,20 @@
 // compiled at once too (the runtime's streaming compilation hands the work
 // between threads for some 20 ms more than the compiling takes).
 /* global Module, abort */
+// A program that could not start, or has stopped, says so on the page
+// (the line is hidden in the page's markup) instead of leaving a quiz that
+// answers nothing.
+const cannotStart = () => {
+  const line = document.getElementById('t-cannot-start');
+  if (line) line.hidden = false;
+};
+Module.onAbort = cannotStart;
 // main returns and the page goes on: the runtime's way of saying so is to
 // throw, which costs the start a millisecond. Only an error is thrown.
 Module.quit = (status, toThrow) => {
-  if (status !== 0) throw toThrow;
+  if (status === 0) return;
+  cannotStart();
+  throw toThrow;
 };
 {
   const block = document.getElementById('t-wasm');
@@ -36,7 +46,14 @@ Module.quit = (status, toThrow) => {
         bytes = new Uint8Array(text.length);
         for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i) & 0xff;
       }
-      const instance = new WebAssembly.Instance(new WebAssembly.Module(bytes), imports);
+      let instance;
+      try {
+        instance = new WebAssembly.Instance(new WebAssembly.Module(bytes), imports);
+      } catch (error) {
+        // Not compiled (a browser whose policy forbids it, say): the
+        // runtime would only wait for it.
+        abort(error);
+      }
       receive(instance);
       return instance.exports;
     };

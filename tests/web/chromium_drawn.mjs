@@ -7,10 +7,26 @@
 // description) with one line in Bulgarian saying it needs JavaScript, and
 // the one-file page carries the program's WebAssembly byte for byte; with
 // it on, when the program has taken over, nothing has moved: every control
-// and label within 1 CSS pixel of where the page drew it.
+// and label within 1 CSS pixel of where the page drew it; and with its
+// WebAssembly not to be had, each page says in a line, read out, that the
+// program could not start.
 import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { check, chromium, design, equal, near, onePageUrl, open, readPage, run, serve, site } from './support.mjs';
+import { pathToFileURL } from 'node:url';
+import {
+  check,
+  chromium,
+  design,
+  equal,
+  near,
+  onePageUrl,
+  open,
+  readPage,
+  run,
+  scratch,
+  serve,
+  site,
+} from './support.mjs';
 
 // Where each control and label is, and what the page shows.
 const drawn = () => {
@@ -40,8 +56,13 @@ const drawn = () => {
         document.getElementById(element.getAttribute('aria-describedby')).textContent,
       ];
     }),
-    noscript: [...document.querySelectorAll('.t-noscript')].map((p) => ({
+    noscript: [...document.querySelectorAll('noscript > .t-noscript')].map((p) => ({
       text: p.textContent,
+      shown: p.getBoundingClientRect().height > 0,
+    })),
+    cannotStart: [...document.querySelectorAll('#t-cannot-start')].map((p) => ({
+      text: p.textContent,
+      role: p.getAttribute('role'),
       shown: p.getBoundingClientRect().height > 0,
     })),
   };
@@ -70,6 +91,11 @@ await run('web.chromium_drawn', async (onClose) => {
       `${what}, no script: the names and descriptions`,
     );
     equal(before.noscript.length, 1, `${what}, no script: one line about JavaScript`);
+    equal(
+      before.cannotStart.map((p) => p.shown),
+      [false],
+      `${what}, no script: the line for a program that cannot start is there, not shown`,
+    );
     check(
       before.noscript[0].shown && /JavaScript/.test(before.noscript[0].text),
       `${what}, no script: the line is shown`,
@@ -94,6 +120,11 @@ await run('web.chromium_drawn', async (onClose) => {
     await open(on.page, url);
     const after = await on.page.evaluate(drawn);
     equal(after.noscript, [], `${what}: no line about JavaScript when it runs`);
+    equal(
+      after.cannotStart.map((p) => p.shown),
+      [false],
+      `${what}: no line for a program that cannot start when it has started`,
+    );
     equal(after.spoken, before.spoken, `${what}: the rows read as they were drawn`);
     for (const name of ['client', ...Object.keys(before.places)]) {
       const [b, a] = name === 'client' ? [before.client, after.client] : [before.places[name], after.places[name]];
@@ -106,5 +137,30 @@ await run('web.chromium_drawn', async (onClose) => {
       writeFileSync(join(process.env.TARSOMEL_PICTURE, 'started.png'), await on.page.screenshot());
     }
     equal(on.seen.errors, [], `${what}: errors reported`);
+
+    // Its WebAssembly not to be had: the page says so, and a screen reader
+    // is told, instead of showing a quiz that answers nothing.
+    const broken = await chromium(onClose);
+    let brokenUrl = url;
+    if (what === 'the one-file page') {
+      const copy = scratch('tarsomel-broken-');
+      onClose(() => copy.remove());
+      const page = readFileSync(new URL(onePageUrl), 'utf8');
+      const block = /(<script type="application\/x-tarsomel-wasm" id="t-wasm">)[^<]*(<\/script>)/;
+      check(block.test(page), 'the one-file page has its WebAssembly block');
+      writeFileSync(join(copy.dir, 'tarsomel.html'), page.replace(block, '$1not WebAssembly$2'));
+      brokenUrl = pathToFileURL(join(copy.dir, 'tarsomel.html')).href;
+    } else {
+      await broken.context.route('**/tarsomel.wasm', (route) => route.fulfill({ status: 404, body: '' }));
+    }
+    await broken.page.goto(brokenUrl);
+    await broken.page.waitForFunction(() => !document.getElementById('t-cannot-start').hidden, null, {
+      timeout: 20000,
+    });
+    equal(
+      (await broken.page.evaluate(drawn)).cannotStart,
+      [{ text: design.cannotStart, role: 'alert', shown: true }],
+      `${what}, no WebAssembly: the line saying the program cannot start`,
+    );
   }
 });

@@ -119,6 +119,8 @@ std::string Body() {
     out += "<div id=\"" + DescriptionId(control) + "\" hidden>" + Escaped(SpokenAs(control).description) + "</div>\n";
   }
   out += "<noscript><p class=\"t-noscript\">" + Escaped(kNeedsScript) + "</p></noscript>\n";
+  out += "<p class=\"t-noscript\" id=\"" + std::string(kCannotStartId) + "\" role=\"alert\" hidden>" +
+         Escaped(kCannotStart) + "</p>\n";
   return out;
 }
 
