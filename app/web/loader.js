@@ -12,8 +12,9 @@
 // .wasm file in a preload link, so that it comes beside the script rather
 // than after it (WebKit does not hand a preload to a fetch: there it comes
 // twice, the second time when it did before); once it has come it is
-// compiled at once too (the runtime's streaming compilation hands the work
-// between threads for some 20 ms more than the compiling takes).
+// compiled at once too, whatever type the server gives the file (the
+// runtime's streaming compilation wants application/wasm, and otherwise
+// asks for the file again).
 /* global Module, abort */
 // A program that could not start, or has stopped, says so on the page
 // (the line is hidden in the page's markup) instead of leaving a quiz that
