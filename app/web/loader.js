@@ -16,12 +16,15 @@
 // runtime's streaming compilation wants application/wasm, and otherwise
 // asks for the file again).
 /* global Module, abort */
-// A program that could not start, or has stopped, says so on the page
-// (the line is hidden in the page's markup) instead of leaving a quiz that
-// answers nothing.
+// A program that could not start, or whose runtime aborted, says so on the
+// page (the line is hidden in the page's markup) instead of leaving a quiz
+// that answers nothing. Its text is put in anew as it is shown, so that
+// screen readers that miss an alert merely shown still read it.
 const cannotStart = () => {
   const line = document.getElementById('t-cannot-start');
-  if (line) line.hidden = false;
+  if (!line) return;
+  line.hidden = false;
+  line.replaceChildren(line.textContent);
 };
 Module.onAbort = cannotStart;
 // main returns and the page goes on: the runtime's way of saying so is to
@@ -35,24 +38,24 @@ Module.quit = (status, toThrow) => {
   const block = document.getElementById('t-wasm');
   if (block) {
     Module.instantiateWasm = (imports, receive) => {
-      const text = block.textContent;
-      block.remove();
-      let bytes;
-      if (Uint8Array.fromBase64) {
-        // The three moved characters put back, the text is Latin-1, which
-        // btoa takes as bytes.
-        const latin1 = text.replaceAll('\u0100', '\0').replaceAll('\u010d', '\r').replaceAll('\u013c', '<');
-        bytes = Uint8Array.fromBase64(btoa(latin1));
-      } else {
-        bytes = new Uint8Array(text.length);
-        for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i) & 0xff;
-      }
       let instance;
       try {
+        const text = block.textContent;
+        block.remove();
+        let bytes;
+        if (Uint8Array.fromBase64) {
+          // The three moved characters put back, the text is Latin-1, which
+          // btoa takes as bytes.
+          const latin1 = text.replaceAll('\u0100', '\0').replaceAll('\u010d', '\r').replaceAll('\u013c', '<');
+          bytes = Uint8Array.fromBase64(btoa(latin1));
+        } else {
+          bytes = new Uint8Array(text.length);
+          for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i) & 0xff;
+        }
         instance = new WebAssembly.Instance(new WebAssembly.Module(bytes), imports);
       } catch (error) {
-        // Not compiled (a browser whose policy forbids it, say): the
-        // runtime would only wait for it.
+        // Not read (a page served in another character set) or not compiled
+        // (a browser whose policy forbids it): the runtime would only wait.
         abort(error);
       }
       receive(instance);

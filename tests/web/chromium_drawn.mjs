@@ -139,28 +139,40 @@ await run('web.chromium_drawn', async (onClose) => {
     equal(on.seen.errors, [], `${what}: errors reported`);
 
     // Its WebAssembly not to be had: the page says so, and a screen reader
-    // is told, instead of showing a quiz that answers nothing.
-    const broken = await chromium(onClose);
-    let brokenUrl = url;
+    // is told, instead of showing a quiz that answers nothing. The one-file
+    // page's block not WebAssembly, or not even bytes (a character above
+    // U+00FF, as a page read in another character set gives it); the site's
+    // file not there.
+    const cases = [];
     if (what === 'the one-file page') {
       const copy = scratch('tarsomel-broken-');
       onClose(() => copy.remove());
       const page = readFileSync(new URL(onePageUrl), 'utf8');
       const block = /(<script type="application\/x-tarsomel-wasm" id="t-wasm">)[^<]*(<\/script>)/;
       check(block.test(page), 'the one-file page has its WebAssembly block');
-      writeFileSync(join(copy.dir, 'tarsomel.html'), page.replace(block, '$1not WebAssembly$2'));
-      brokenUrl = pathToFileURL(join(copy.dir, 'tarsomel.html')).href;
+      for (const [name, text] of [
+        ['not WebAssembly', 'not WebAssembly'],
+        ['not bytes', '\u0412'],
+      ]) {
+        const file = join(copy.dir, `${name.replace(' ', '-')}.html`);
+        writeFileSync(file, page.replace(block, `$1${text}$2`));
+        cases.push([name, pathToFileURL(file).href]);
+      }
     } else {
-      await broken.context.route('**/tarsomel.wasm', (route) => route.fulfill({ status: 404, body: '' }));
+      cases.push(['not there', url]);
     }
-    await broken.page.goto(brokenUrl);
-    await broken.page.waitForFunction(() => !document.getElementById('t-cannot-start').hidden, null, {
-      timeout: 20000,
-    });
-    equal(
-      (await broken.page.evaluate(drawn)).cannotStart,
-      [{ text: design.cannotStart, role: 'alert', shown: true }],
-      `${what}, no WebAssembly: the line saying the program cannot start`,
-    );
+    for (const [name, brokenUrl] of cases) {
+      const broken = await chromium(onClose);
+      await broken.context.route('**/tarsomel.wasm', (route) => route.fulfill({ status: 404, body: '' }));
+      await broken.page.goto(brokenUrl);
+      await broken.page.waitForFunction(() => !document.getElementById('t-cannot-start').hidden, null, {
+        timeout: 20000,
+      });
+      equal(
+        (await broken.page.evaluate(drawn)).cannotStart,
+        [{ text: design.cannotStart, role: 'alert', shown: true }],
+        `${what}, its WebAssembly ${name}: the line saying the program cannot start`,
+      );
+    }
   }
 });

@@ -41,9 +41,9 @@ inline constexpr std::string_view kNeedsScript =
     "За да работи, Тарсомел има нужда от JavaScript. Включете JavaScript в браузъра и заредете страницата "
     "отново.";
 // Shown in the same place, and read out, where the script runs but the
-// program could not start or has stopped (its WebAssembly not come, or not
-// allowed by this browser): the page would otherwise show a quiz that
-// answers nothing.
+// program could not start (its WebAssembly not come, or not allowed by this
+// browser) or its runtime aborted: the page would otherwise show a quiz
+// that answers nothing.
 inline constexpr std::string_view kCannotStart =
     "Тарсомел не успя да се зареди. Заредете страницата отново или я отворете в друг браузър.";
 inline constexpr std::string_view kCannotStartId = "t-cannot-start";
