@@ -65,6 +65,15 @@ VIAddVersionKey /LANG=${LANG_BULGARIAN} "LegalCopyright" "© ${PUBLISHER}, GPL-3
 Function .onInit
   SetRegView 64
   SetShellVarContext all
+  ; An install over an earlier one, with no folder given (/D=), goes where
+  ; that one went, so that no second copy is left that nothing removes.
+  ; (InstallDirRegKey would read the 32-bit registry, where it is not.)
+  ${If} $INSTDIR == "$PROGRAMFILES64\Tarsomel"
+    ReadRegStr $R0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $R0 != ""
+      StrCpy $INSTDIR $R0
+    ${EndIf}
+  ${EndIf}
 FunctionEnd
 
 Function un.onInit

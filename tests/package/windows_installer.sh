@@ -5,7 +5,8 @@
 # The Windows installer, silent, in a private Wine prefix: it puts the
 # program, its Start-menu entry and its uninstall entry in place; the
 # installed program opens its window; the uninstaller, run as the uninstall
-# entry says, silently, takes all of it away again.
+# entry says, silently, takes all of it away again; a second install goes
+# where the first went.
 # Usage: installer.sh WIN64-BUILD VERSION [SETUP]   (SETUP: another installer
 # to check in place of the built one)
 source "$(dirname "$0")/../win32/wine.sh"
@@ -78,4 +79,20 @@ key_absent || fail "the uninstaller left the uninstall entry"
 user_files >"$workdir/after"
 diff -u "$workdir/before" "$workdir/after" || fail "the uninstall left files behind (above)"
 pass "silent uninstall removed the program, its folder, Start-menu entry and uninstall entry, and nothing else is left"
+
+# Installed into a folder of the school's choosing, then again as an update
+# script runs it, with no folder given: the second install goes where the
+# first went, and one uninstall takes it all away.
+chosen='C:\School\Tarsomel'
+wine_run 240 "$setup" /S "/D=$chosen" || fail "the installer into $chosen exited with status $?"
+wait_for 120 "the installer into $chosen left no uninstall entry" has_value EstimatedSize
+wine_run 240 "$setup" /S || fail "the installer over the one in $chosen exited with status $?"
+[ -f "$drive/School/Tarsomel/tarsomel.exe" ] || fail "no tarsomel.exe in $chosen"
+[ ! -e "$dir" ] || fail "the second install went to Program Files, not where the first went: $(ls "$dir")"
+[ "$(value InstallLocation)" = "$chosen" ] || fail "uninstall entry: InstallLocation is $(value InstallLocation)"
+status=$(script "$(value QuietUninstallString)")
+[ "$status" = 0 ] || fail "the uninstaller in $chosen exited with status $status: $(tail -n 5 "$workdir/script.log")"
+[ ! -e "$drive/School/Tarsomel" ] || fail "the uninstaller left $chosen: $(ls "$drive/School/Tarsomel")"
+key_absent || fail "the uninstaller in $chosen left the uninstall entry"
+pass "an install over one in another folder, with no folder given, goes there, and one uninstall removes it"
 echo "$passed passed, 0 failed"
