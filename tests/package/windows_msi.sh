@@ -67,6 +67,8 @@ installed_as() {
   [ "$(entries)" = "$code" ] || fail "$what: the uninstall entries are '$(entries)', not $code alone"
   key="$uninstall\\$code"
   [ "$(value DisplayVersion)" = "$v" ] || fail "$what: the entry says version $(value DisplayVersion), not $v"
+  [ "$(value InstallLocation)" = 'C:\Program Files\Tarsomel\' ] ||
+    fail "$what: the entry's InstallLocation is '$(value InstallLocation)', not the program's folder"
   cmp -s "$program" "$dir/tarsomel.exe" || fail "$what: Program Files\\Tarsomel\\tarsomel.exe is not the version $v program"
   [ "$(shortcut | wc -l)" = 1 ] || fail "$what: the Start-menu shortcuts are: $(shortcut)"
   shortcut_value || fail "$what: no HKLM\\Software\\Tarsomel value for the shortcut in the 64-bit registry"
