@@ -8,7 +8,8 @@
 // design's font; the title is the window's caption and the icon is the
 // program's; the spoken names and descriptions; every row read as the
 // design reads it; at twice the browser's zoom the same layout, twice as
-// large.
+// large; in forced colours the chosen row and the button's focus still
+// show.
 import { readFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -231,4 +232,40 @@ await run('web.chromium_look', async (onClose) => {
       `zoomed: the colour at ${name}`,
     );
   }
+
+  // In the system's own colours (Windows' contrast themes), the chosen row
+  // and the button's focus still show: the row apart from the others, the
+  // button apart from itself without the focus.
+  const contrast = await chromium(onClose);
+  await contrast.page.emulateMedia({ forcedColors: 'active' });
+  await open(contrast.page, onePageUrl);
+  check(
+    await contrast.page.evaluate(() => matchMedia('(forced-colors: active)').matches),
+    'the page in forced colours',
+  );
+  const rows = contrast.page.locator('#t-names > [role=option]');
+  await rows.nth(1).click();
+  const beside = async (row) => {
+    const r = await rows.nth(row).boundingBox();
+    const at = await contrast.page.evaluate(() => {
+      const c = document.querySelector('.t-client').getBoundingClientRect();
+      return { x: c.left, y: c.top };
+    });
+    // The row's right end, where no name reaches.
+    return { name: `row${row}`, x: r.x + r.width - 3 - at.x, y: r.y + r.height / 2 - at.y };
+  };
+  const inRows = await colours(contrast.page, [await beside(1), await beside(2)]);
+  check(
+    JSON.stringify(inRows.row1) !== JSON.stringify(inRows.row2),
+    `in forced colours the chosen row stands apart: ${inRows.row1} against ${inRows.row2}`,
+  );
+  const focusPoint = design.colourPoints.filter((p) => p.name === 'command_focus');
+  const unfocused = (await colours(contrast.page, focusPoint)).command_focus;
+  await contrast.page.locator('button').focus();
+  const focused = (await colours(contrast.page, focusPoint)).command_focus;
+  check(
+    JSON.stringify(focused) !== JSON.stringify(unfocused),
+    `in forced colours the button's focus mark shows: ${focused} against ${unfocused}`,
+  );
+  equal(contrast.seen.errors, [], 'errors reported in forced colours');
 });
