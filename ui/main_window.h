@@ -52,6 +52,10 @@ constexpr Rgb kCommandEdgeColour = {128, 48, 48};
 constexpr Rgb kCommandPressedEdgeColour = {64, 16, 16};
 // Every focus mark in the window, on lists, message box and button alike.
 constexpr Rgb kFocusColour = {0, 0, 128};
+// The text on the window's own colours (the labels, the button): fixed as
+// they are, so that a system's light text colour (a dark or high-contrast
+// theme) never lands on their light backgrounds.
+constexpr Rgb kTextColour = {0, 0, 0};
 // The button's outline and every focus mark, in pixels at 96 dpi. The
 // focus mark of the button lies inside its outline; that of a list or the
 // message box over the control's own edge.

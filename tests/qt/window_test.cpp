@@ -9,6 +9,7 @@
 #include <QFontInfo>
 #include <QListWidget>
 #include <QMenu>
+#include <QPalette>
 #include <QScrollBar>
 #include <QTest>
 
@@ -114,6 +115,33 @@ TEST_F(Window, ColoursAreAsDesigned) {
       {"command_right", ui::kCommandColour}, {"command_edge", ui::kCommandEdgeColour}};
   for (const auto& [name, colour] : expected) EXPECT_EQ(image.pixelColor(At(name)), ToQt(colour)) << name;
   EXPECT_EQ(image.pixelColor(At("names_inside")).lightness(), 255);  // lists on white
+}
+
+// A dark or high-contrast theme's light text never lands on the labels' and
+// the button's light colours: their text keeps the design's colour.
+TEST(WindowInALightTextTheme, LabelsAndButtonKeepTheirTextColour) {
+  const QPalette saved = QApplication::palette();
+  QPalette light = saved;
+  light.setColor(QPalette::WindowText, Qt::white);
+  light.setColor(QPalette::ButtonText, Qt::white);
+  light.setColor(QPalette::Text, Qt::white);
+  QApplication::setPalette(light);
+  {
+    ui::qt::Tarsomel w{testing_support::Face()};
+    ASSERT_TRUE(testing_support::ShowActive(w));
+    const QImage image = w.grab().toImage();
+    const auto inked = [&](const ui::Twips& place) {
+      const QRect r = ToQt(testing_support::Pixels(place));
+      int count = 0;
+      for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) count += image.pixelColor(x, y) == ToQt(ui::kTextColour);
+      }
+      return count;
+    };
+    for (const ui::Twips& label : ui::kLabel1) EXPECT_GT(inked(label), 0) << "a label";
+    EXPECT_GT(inked(ui::kCommand1), 0) << "the button";
+  }
+  QApplication::setPalette(saved);
 }
 
 TEST_F(Window, TheButtonKeepsItsColourWithAVisibleFocusMarkAndPress) {

@@ -175,8 +175,13 @@ int Colours() {
   print("edge", ui::kCommandEdgeColour);
   print("pressed_edge", ui::kCommandPressedEdgeColour);
   print("focus", ui::kFocusColour);
-  const COLORREF white = GetSysColor(COLOR_WINDOW);
-  std::printf("textbox %d,%d,%d\n", GetRValue(white), GetGValue(white), GetBValue(white));
+  print("text", ui::kTextColour);
+  const auto system = [](const char* name, int index) {
+    const COLORREF c = GetSysColor(index);
+    std::printf("%s %d,%d,%d\n", name, GetRValue(c), GetGValue(c), GetBValue(c));
+  };
+  system("textbox", COLOR_WINDOW);
+  system("system_text", COLOR_WINDOWTEXT);
   return 0;
 }
 

@@ -212,7 +212,7 @@ void CommandButton::paintEvent(QPaintEvent* /*event*/) {
   Frame(painter, rect(), look.edge, kEdgePixels);
   if (look.focus_mark)
     Frame(painter, rect().adjusted(kEdgePixels, kEdgePixels, -kEdgePixels, -kEdgePixels), kFocusColour, kFocusPixels);
-  painter.setPen(Qt::black);
+  painter.setPen(ToQt(kTextColour));
   painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
 }
 

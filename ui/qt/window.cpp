@@ -22,6 +22,7 @@ void Place(QWidget* widget, const Twips& t) {
 void Fill(QWidget* widget, const Rgb& colour) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Window, ToQt(colour));
+  palette.setColor(QPalette::WindowText, ToQt(kTextColour));
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
 }

@@ -133,6 +133,7 @@ std::vector<std::pair<std::string, std::string>> StyleValues() {
       {"commandPressed", Css(kCommandPressedColour)},
       {"commandPressedEdge", Css(kCommandPressedEdgeColour)},
       {"focus", Css(kFocusColour)},
+      {"text", Css(kTextColour)},
       {"focusPixels", Px(kFocusPixels)},
       {"edgePixels", Px(kEdgePixels)},
       // The design's face, its metric match with Cyrillic, then whatever

@@ -218,12 +218,14 @@ LRESULT Tarsomel::Handle(UINT message, WPARAM w, LPARAM l) {
       return 0;
     case WM_CTLCOLORSTATIC: {
       auto* dc = reinterpret_cast<HDC>(w);
-      SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-      // A read-only edit asks as a static would; it keeps a text box's white.
+      // A read-only edit asks as a static would; it keeps a text box's
+      // colours, the system's.
       if (reinterpret_cast<HWND>(l) == text_) {
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
       }
+      SetTextColor(dc, Ref(kTextColour));
       SetBkColor(dc, Ref(kLabelColour));
       return reinterpret_cast<LRESULT>(label_brush_);
     }
@@ -294,7 +296,7 @@ void Tarsomel::DrawCommand(const DRAWITEMSTRUCT& item) const {
 
   const HGDIOBJ old = SelectObject(dc, font_);
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  SetTextColor(dc, Ref(kTextColour));
   RECT text = item.rcItem;
   DrawTextW(dc, Wide(kCommandCaption).c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(dc, old);
