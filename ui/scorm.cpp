@@ -97,8 +97,8 @@ ScormSession::ScormSession(ScormApi& api) : api_(api) {
     }
   }
   if (review_ || status == "completed" || status == "passed" || status == "failed") return;
-  api_.Set(kStatus, "incomplete");
-  api_.Commit();
+  set_ = api_.Set(kStatus, "incomplete");
+  saved_ = api_.Commit();
 }
 
 void ScormSession::Observe(const Outcome& outcome, const Moment& now) {
@@ -134,18 +134,20 @@ void ScormSession::Interaction(const Outcome& outcome, const Moment& now) {
 void ScormSession::Report(const Rounds::Finished& finished) {
   if (review_) return;
   const int best = std::max(finished.best * kPercentPerPair, held_score_);
-  api_.Set("cmi.core.score.min", "0");
-  api_.Set("cmi.core.score.max", "100");
-  api_.Set(kScore, std::to_string(best));
+  // Every value is sent, whichever is refused.
+  bool set = api_.Set("cmi.core.score.min", "0");
+  set = api_.Set("cmi.core.score.max", "100") && set;
+  set = api_.Set(kScore, std::to_string(best)) && set;
   // With a mastery score the best round passes or fails; a pass from an
   // earlier visit stays one.
   const bool passed = held_passed_ || (mastery_ && best >= *mastery_);
-  api_.Set(kStatus, passed ? "passed" : mastery_ ? "failed" : "completed");
-  api_.Commit();
+  set = api_.Set(kStatus, passed ? "passed" : mastery_ ? "failed" : "completed") && set;
+  set_ = set;
+  saved_ = api_.Commit();
 }
 
 void ScormSession::Hidden() {
-  if (!left_ && !review_) api_.Commit();
+  if (!left_ && !review_) saved_ = api_.Commit();
 }
 
 void ScormSession::Leave(const Moment& now) {

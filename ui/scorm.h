@@ -71,6 +71,13 @@ class ScormSession {
   // The page is left: the time on task, then LMSFinish; once.
   void Leave(const Moment& now);
 
+  // Whether the platform has kept what it was last given to keep: the
+  // lesson's status and score set, then saved (LMSCommit). False from a
+  // refusal until a later save goes through, so that the pupil can be told
+  // while it lasts; a refused interaction, which the platform may simply
+  // not hold, does not count.
+  bool Recorded() const { return set_ && saved_; }
+
  private:
   void Report(const Rounds::Finished& finished);
   void Interaction(const Outcome& outcome, const Moment& now);
@@ -85,6 +92,8 @@ class ScormSession {
   int next_interaction_ = 0;
   bool interactions_refused_ = false;
   double last_verdict_ = 0;
+  bool set_ = true;    // the last status and score were taken
+  bool saved_ = true;  // the last LMSCommit succeeded
 };
 
 }  // namespace ui

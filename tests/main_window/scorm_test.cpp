@@ -67,6 +67,8 @@ class Platform final : public ui::ScormApi {
   std::vector<std::string> refused;
   int interaction_limit = 1000;  // records the platform holds
   bool failing = false;          // every call fails
+  bool refusing_saves = false;   // LMSCommit fails
+  std::string refusing;          // an element whose every value is refused
 
   std::string Get(std::string_view element) override {
     calls.push_back("Get " + std::string(element));
@@ -77,7 +79,7 @@ class Platform final : public ui::ScormApi {
   bool Set(std::string_view element, std::string_view value) override {
     const std::string e(element), v(value);
     calls.push_back("Set " + e + "=" + v);
-    if (failing) return false;
+    if (failing || e == refusing) return false;
     if (!Valid(e, v)) {
       refused.push_back(e + "=" + v);
       return false;
@@ -96,7 +98,7 @@ class Platform final : public ui::ScormApi {
   }
   bool Commit() override {
     calls.push_back("Commit");
-    return !failing;
+    return !failing && !refusing_saves;
   }
   bool Finish() override {
     calls.push_back("Finish");
@@ -416,10 +418,59 @@ TEST(Scorm, AFailingPlatformIsToldAndTheQuizGoesOn) {
   Platform p;
   p.failing = true;
   Session s(p);
+  EXPECT_FALSE(s.scorm.Recorded());
   s.Round(10);
+  EXPECT_FALSE(s.scorm.Recorded());
   s.scorm.Leave({60, 0});
   EXPECT_EQ(p.Called("Finish"), 1);
   EXPECT_TRUE(s.window.Text().starts_with(quiz::kRightVerdict));
+}
+
+// Whether the platform kept the status and the score says so while it
+// lasts: a refused save until one goes through, a refused status or score
+// until a round's are taken; never for a refused interaction.
+TEST(Scorm, WhetherTheResultIsRecordedIsTrueWhileItLasts) {
+  Platform p;
+  Session s(p);
+  EXPECT_TRUE(s.scorm.Recorded());
+
+  p.refusing_saves = true;
+  s.Round(5);
+  EXPECT_FALSE(s.scorm.Recorded()) << "a round's save refused";
+  s.Restart();
+  s.Pick(0, 0);
+  s.Pick(1, RightRow(0));
+  EXPECT_FALSE(s.scorm.Recorded()) << "nothing saved since";
+  p.refusing_saves = false;
+  s.scorm.Hidden();
+  EXPECT_TRUE(s.scorm.Recorded()) << "saved when out of sight";
+
+  for (const char* element : {"cmi.core.score.raw", "cmi.core.lesson_status", "cmi.core.score.max"}) {
+    p.refusing = element;
+    s.Restart();
+    s.Round(8);
+    EXPECT_FALSE(s.scorm.Recorded()) << element << " refused";
+    s.scorm.Hidden();
+    EXPECT_FALSE(s.scorm.Recorded()) << element << " refused, then a save";
+    p.refusing.clear();
+    s.Restart();
+    s.Round(3);
+    EXPECT_TRUE(s.scorm.Recorded()) << element << " taken again";
+  }
+
+  p.interaction_limit = p.Count();
+  s.Restart();
+  s.Round(2);
+  EXPECT_TRUE(s.scorm.Recorded()) << "interactions the platform does not hold";
+
+  Platform refusing_the_start;
+  refusing_the_start.refusing_saves = true;
+  ui::ScormSession started(refusing_the_start);
+  EXPECT_FALSE(started.Recorded()) << "the first save refused";
+  Platform refusing_incomplete;
+  refusing_incomplete.refusing = "cmi.core.lesson_status";
+  ui::ScormSession begun(refusing_incomplete);
+  EXPECT_FALSE(begun.Recorded()) << "the first status refused";
 }
 
 }  // namespace

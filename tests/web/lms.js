@@ -6,6 +6,9 @@
 // call that left an error in window.lmsErrors, then the SCO launched in a
 // frame, as Moodle does by default. In the query:
 //   throwing     every call throws instead, as a broken platform might
+//   refuse=M     method M answers "false" and does nothing, as a platform
+//                whose session has run out (repeatable; the test may change
+//                the set, window.lmsRefusing, as it goes)
 //   mastery=N    the course sets a mastery score of N
 //   window       the SCO opens in a window of its own (Moodle's "new
 //                window"), from a button, and finds the API on its opener
@@ -14,6 +17,7 @@ const query = new URLSearchParams(location.search);
 const runtime = new Scorm12API({ autocommit: false, lmsCommitUrl: false, logLevel: 5 });
 if (query.has('mastery')) runtime.cmi.student_data.mastery_score = query.get('mastery');
 const throwing = query.has('throwing');
+window.lmsRefusing = new Set(query.getAll('refuse'));
 window.lmsLog = [];
 window.lmsErrors = [];
 window.lmsRuntime = runtime;
@@ -32,6 +36,10 @@ for (const method of [
     if (throwing) {
       window.lmsLog.push([method, ...args, 'thrown']);
       throw new Error('the platform failed');
+    }
+    if (window.lmsRefusing.has(method)) {
+      window.lmsLog.push([method, ...args, 'false']);
+      return 'false';
     }
     const result = runtime[method](...args);
     window.lmsLog.push([method, ...args, result]);

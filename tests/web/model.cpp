@@ -113,7 +113,8 @@ void Design() {
   std::vector<std::string> symbols;
   for (const std::string_view symbol : quiz::kSymbols) symbols.push_back(Quoted(symbol));
   std::printf("\"symbols\":%s,\n", Array(symbols).c_str());
-  std::printf("\"cannotStart\":%s,\n", Quoted(ui::web::page::kCannotStart).c_str());
+  std::printf("\"cannotStart\":%s,\"notRecorded\":%s,\n", Quoted(ui::web::page::kCannotStart).c_str(),
+              Quoted(ui::web::page::kNotRecorded).c_str());
   std::printf("\"task\":%s}\n", Quoted(ui::kTaskStatement).c_str());
 }
 

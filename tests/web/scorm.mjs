@@ -14,8 +14,10 @@
 // it (a pair's answer and pattern in the matching form, source.target, but
 // with the element's symbol and the temperature's figure where SCORM 1.2
 // names single characters, so that a teacher reads them: platforms, Moodle
-// among them, take them as a feedback string), and no call leaves an error. With no platform, and with one that
-// throws, the quiz plays and nothing is thrown or reported.
+// among them, take them as a feedback string), and no call leaves an error.
+// With no platform, and with one that throws, the quiz plays and nothing is
+// thrown or reported; a line tells the pupil while the platform refuses to
+// keep the result, and only then.
 import { execFileSync } from 'node:child_process';
 import { copyFileSync, mkdirSync, readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -237,6 +239,13 @@ print(json.dumps({'schema': root.findtext('cp:metadata/cp:schema', None, ns), 'v
       errors: () => page.evaluate(() => window.lmsErrors),
     };
   };
+  // The page's line that says the result is not kept.
+  const notRecorded = () => {
+    const line = document.getElementById('t-not-recorded');
+    return line && { shown: !line.hidden, text: line.textContent, role: line.getAttribute('role') };
+  };
+  const hiddenLine = { shown: false, text: design.notRecorded, role: 'alert' };
+  const shownLine = { ...hiddenLine, shown: true };
   const leave = async (page) => {
     await page.evaluate(() => {
       document.getElementById('sco').src = 'about:blank';
@@ -255,6 +264,7 @@ print(json.dumps({'schema': root.findtext('cp:metadata/cp:schema', None, ns), 'v
     'saved at start',
   );
   equal(lastSet(calls, 'cmi.core.score.raw'), '', 'no score at start');
+  equal(await first.sco().evaluate(notRecorded), hiddenLine, 'a platform that keeps the result: no line');
 
   // Rounds of 5, 8 and 3 right pairs: the best round, as a percentage.
   const raws = [];
@@ -382,6 +392,7 @@ print(json.dumps({'schema': root.findtext('cp:metadata/cp:schema', None, ns), 'v
   await alone.page.locator('#t-names > [role=option]').nth(1).click();
   await alone.page.locator('#t-temperatures > [role=option]').nth(0).click();
   samePlay(await alone.page.evaluate(readPage), play(['c0:1', 'c1:0'])[1], 'with no platform');
+  equal(await alone.page.evaluate(notRecorded), hiddenLine, 'with no platform: no line');
   equal(alone.seen.errors, [], 'with no platform: errors reported');
 
   // ---- A platform whose every call throws: the quiz plays all the same -----
@@ -407,5 +418,20 @@ print(json.dumps({'schema': root.findtext('cp:metadata/cp:schema', None, ns), 'v
     ['LMSInitialize'],
     'with a failing platform: tried once, then left alone',
   );
+  equal(await last.evaluate(notRecorded), shownLine, 'with a failing platform: the pupil told');
   equal(broken.seen.errors, [], 'with a failing platform: errors reported');
+
+  // ---- A platform that stops keeping the result, and keeps it again ---------
+  // The line says so while it lasts: from the refused save at the start
+  // until a round is kept, then again from a round whose score is refused.
+  const lapsing = await chromium(onClose);
+  const lapsed = await launch(lapsing.page, '?refuse=LMSCommit');
+  equal(await lapsed.sco().evaluate(notRecorded), shownLine, 'the first save refused: the pupil told');
+  await lapsing.page.evaluate(() => window.lmsRefusing.clear());
+  await lapsed.playMoves(roundWith(5));
+  equal(await lapsed.sco().evaluate(notRecorded), hiddenLine, 'a round kept: the line gone');
+  await lapsing.page.evaluate(() => window.lmsRefusing.add('LMSSetValue'));
+  await lapsed.playMoves(['r', ...roundWith(3)]);
+  equal(await lapsed.sco().evaluate(notRecorded), shownLine, "a round's score refused: the pupil told again");
+  equal(lapsing.seen.errors, [], 'with a lapsing platform: errors reported');
 });

@@ -288,10 +288,12 @@ mergeInto(LibraryManager.library, {
       return 0;
     }
     if (!api) return 0;
+    // A platform that will not start a session keeps nothing: 2, so that
+    // the pupil is told.
     try {
-      if (String(api.LMSInitialize('')) !== 'true') return 0;
+      if (String(api.LMSInitialize('')) !== 'true') return 2;
     } catch {
-      return 0;
+      return 2;
     }
     Module.tarsomelLms = api;
     // Left: the session is finished; out of sight: saved.

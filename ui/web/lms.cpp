@@ -8,8 +8,13 @@
 #include <array>
 #include <string>
 
+#include "application.h"
+#include "page.h"
+
 // In library.js.
 extern "C" {
+// 1: a session started; 0: no platform; 2: a platform that refused to
+// start one.
 int tarsomel_lms_start();
 int tarsomel_lms_get(const char* name, int name_size, char* buffer, int buffer_size);
 int tarsomel_lms_set(const char* name, int name_size, const char* value, int value_size);
@@ -45,22 +50,42 @@ bool LearningPlatform::Api::Commit() { return tarsomel_lms_commit() != 0; }
 bool LearningPlatform::Api::Finish() { return tarsomel_lms_finish() != 0; }
 
 LearningPlatform::LearningPlatform() {
-  if (tarsomel_lms_start() == 0) return;
+  const int started = tarsomel_lms_start();
+  if (started == 2) ShowRecorded(false);
+  if (started != 1) return;
   // The session's clock starts with the session; without a platform the
   // page never asks the browser for the time.
   started_ = emscripten_get_now();
   platform = this;
   session_.emplace(api_);
+  ShowRecorded(session_->Recorded());
+}
+
+void LearningPlatform::ShowRecorded(bool recorded) {
+  if (recorded == shown_recorded_) return;
+  shown_recorded_ = recorded;
+  static const Element line = Find("#" + std::string(page::kNotRecordedId));
+  if (recorded) {
+    SetAttribute(line, "hidden", "");
+    return;
+  }
+  RemoveAttribute(line, "hidden");
+  // Put in anew, for screen readers that miss an alert merely shown.
+  SetText(line, page::kNotRecorded);
 }
 
 Moment LearningPlatform::Now() const { return {(emscripten_get_now() - started_) / 1000, tarsomel_time_of_day()}; }
 
 void LearningPlatform::Observe(const Outcome& outcome) {
-  if (session_) session_->Observe(outcome, Now());
+  if (!session_) return;
+  session_->Observe(outcome, Now());
+  ShowRecorded(session_->Recorded());
 }
 
 void LearningPlatform::Hidden() {
-  if (session_) session_->Hidden();
+  if (!session_) return;
+  session_->Hidden();
+  ShowRecorded(session_->Recorded());
 }
 
 void LearningPlatform::Leave() {

@@ -4,7 +4,8 @@
 // The learning platform (an LMS such as Moodle) the page was opened from,
 // through the SCORM 1.2 run-time API it offers the page as `API` on one of
 // its windows. Opened anywhere else, nothing of this runs and nothing is
-// thrown; none of it shows in the window.
+// thrown. None of it shows in the window; while the platform refuses to
+// keep the result, a line at the top of the page says so.
 #pragma once
 
 #include <optional>
@@ -43,9 +44,13 @@ class LearningPlatform {
   };
 
   Moment Now() const;
+  // The page's line that says the result is not kept, shown or hidden as
+  // the platform keeps it or not.
+  void ShowRecorded(bool recorded);
 
   Api api_;
-  double started_ = 0;  // the page's clock, in milliseconds, at the start
+  bool shown_recorded_ = true;  // as the page's markup has it: the line hidden
+  double started_ = 0;          // the page's clock, in milliseconds, at the start
   std::optional<ScormSession> session_;
 };
 

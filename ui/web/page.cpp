@@ -121,6 +121,8 @@ std::string Body() {
   out += "<noscript><p class=\"t-noscript\">" + Escaped(kNeedsScript) + "</p></noscript>\n";
   out += "<p class=\"t-noscript\" id=\"" + std::string(kCannotStartId) + "\" role=\"alert\" hidden>" +
          Escaped(kCannotStart) + "</p>\n";
+  out += "<p class=\"t-noscript\" id=\"" + std::string(kNotRecordedId) + "\" role=\"alert\" hidden>" +
+         Escaped(kNotRecorded) + "</p>\n";
   return out;
 }
 

@@ -47,6 +47,12 @@ inline constexpr std::string_view kNeedsScript =
 inline constexpr std::string_view kCannotStart =
     "Тарсомел не успя да се зареди. Заредете страницата отново или я отворете в друг браузър.";
 inline constexpr std::string_view kCannotStartId = "t-cannot-start";
+// Shown in the same place, and read out, while the learning platform the
+// page was opened from refuses to keep the pupil's result (a session that
+// has run out, a lost connection): the pupil would otherwise finish a round
+// believing it counted.
+inline constexpr std::string_view kNotRecorded = "Резултатът ви не се записва в платформата. Кажете на учителя си.";
+inline constexpr std::string_view kNotRecordedId = "t-not-recorded";
 
 // What a screen reader reads of a row in place of what it shows (a played
 // row as "празен ред", a temperature in words), or "" where it reads the row
