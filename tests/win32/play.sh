@@ -212,7 +212,8 @@ echo "Enter and Space on the button: ok"
 # The list keys give what the shared rules give for the list as it is: the
 # first key in a list filled anew, pages of the rows in sight less one, the
 # ends, and a letter after a verdict. Where Windows' own list box differs
-# (Ctrl with an arrow, Space, Left and Right, letters typed quickly), the
+# (Ctrl with an arrow and Space where a row is selected, Left and Right,
+# letters typed quickly), the
 # top of ui/win32/window.h and docs/windows.md say so.
 as_the_rules_say() {
   local list=$1 key=$2 expected
@@ -232,6 +233,31 @@ key End
 judged $'Грешен отговор за Водород и температура на топене  650°C\r\n'
 for k in Down Next; do as_the_rules_say names "$k"; done
 echo "list keys as the shared rules say: ok"
+
+# In a list with nothing selected, Ctrl with an arrow, Home or End moves the
+# focus mark alone, and Space chooses the marked row, as in the other
+# editions: the second row of a pair is found without answering.
+key Tab Tab
+wait_for 10 "Tab does not reach the button" focus_is command
+key Return
+wait_for 10 "Enter did not restart" box_is ""
+announced_once
+key shift+Tab
+wait_for 10 "Shift+Tab does not reach the temperatures" focus_is temperatures
+caret_is() { [ "$(probe caret "$1" | tr -d '\r')" = "$2" ]; }
+key ctrl+End ctrl+Up
+wait_for 10 "Ctrl+End and Ctrl+Up did not mark 1538°C" caret_is temperatures 8
+selected_is temperatures -1 || fail "Ctrl+End or Ctrl+Up selected a temperature"
+key space
+wait_for 10 "Space did not choose the marked temperature, 1538°C" selected_is temperatures 8
+key shift+Tab
+wait_for 10 "Shift+Tab does not go back to the names" focus_is names
+key ctrl+Next ctrl+Home ctrl+Down ctrl+Down ctrl+Down ctrl+Down ctrl+Down
+wait_for 10 "Ctrl with Page Down, Home and Down did not mark Желязо" caret_is names 5
+box_is "" && selected_is names -1 || fail "Ctrl with Page Down, Home or Down chose a name: $(box_text)"
+key space
+judged $'Вярно Желязо температура на топене 1538°C\r\n'
+echo "Ctrl moves the mark, Space chooses: ok"
 
 # Every verdict and restart was announced once, and nothing more.
 [ "$(grep -c '^live announcer' "$workdir/live.log")" -eq "$announced" ] ||

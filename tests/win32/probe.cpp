@@ -618,6 +618,11 @@ int Run(int argc, wchar_t* argv[]) {
     std::printf("%d\n", static_cast<int>(SendMessageW(control, LB_GETCURSEL, 0, 0)));
     return 0;
   }
+  if (command == L"caret") {
+    // The row with the focus mark.
+    std::printf("%d\n", static_cast<int>(SendMessageW(control, LB_GETCARETINDEX, 0, 0)));
+    return 0;
+  }
   if (command == L"top") {
     std::printf("%d\n", static_cast<int>(SendMessageW(control, LB_GETTOPINDEX, 0, 0)));
     return 0;

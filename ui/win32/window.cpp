@@ -7,6 +7,7 @@
 #include <initializer_list>
 
 #include "application.h"
+#include "list_keys.h"
 
 namespace ui::win32 {
 
@@ -269,6 +270,56 @@ LRESULT Tarsomel::Handle(UINT message, WPARAM w, LPARAM l) {
   return DefWindowProcW(window_, message, w, l);
 }
 
+bool Tarsomel::MarkKey(size_t list, WPARAM key) {
+  const HWND box = lists_[list];
+  // A single-selection list box has a focus mark apart from its selection,
+  // its caret, only while nothing is selected.
+  if (SendMessageW(box, LB_GETCURSEL, 0, 0) != LB_ERR) return false;
+  const bool control = GetKeyState(VK_CONTROL) < 0;
+  ListKey pressed;
+  switch (key) {
+    case VK_UP:
+      pressed = ListKey::kUp;
+      break;
+    case VK_DOWN:
+      pressed = ListKey::kDown;
+      break;
+    case VK_HOME:
+      pressed = ListKey::kHome;
+      break;
+    case VK_END:
+      pressed = ListKey::kEnd;
+      break;
+    case VK_PRIOR:
+      pressed = ListKey::kPageUp;
+      break;
+    case VK_NEXT:
+      pressed = ListKey::kPageDown;
+      break;
+    case VK_SPACE:
+      pressed = ListKey::kSpace;
+      break;
+    default:
+      return false;
+  }
+  if (!control && pressed != ListKey::kSpace) return false;
+  RECT client;
+  GetClientRect(box, &client);
+  const auto height = std::max<LRESULT>(1, SendMessageW(box, LB_GETITEMHEIGHT, 0, 0));
+  const auto in_sight = static_cast<int16_t>((client.bottom - client.top) / height);
+  const auto caret = static_cast<int16_t>(SendMessageW(box, LB_GETCARETINDEX, 0, 0));
+  const ListState after = PressKey(*visible_[list], {caret, -1}, {pressed, control}, in_sight);
+  if (after.selected < 0) {
+    SendMessageW(box, LB_SETCARETINDEX, static_cast<WPARAM>(after.mark), FALSE);
+    return true;
+  }
+  // Chosen as by a click: the list box does not report a selection it is
+  // told to make, so the report is made here.
+  SendMessageW(box, LB_SETCURSEL, static_cast<WPARAM>(after.selected), 0);
+  OnCommand(kList1Id + static_cast<int>(list), LBN_SELCHANGE);
+  return true;
+}
+
 void Tarsomel::OnCommand(int id, int code) {
   if (!main_window_) return;  // not made yet
   // Every change of selection is a Click; the list box reports only the
@@ -313,6 +364,11 @@ LRESULT CALLBACK Tarsomel::ControlProcedure(HWND control, UINT message, WPARAM w
   auto* self = reinterpret_cast<Tarsomel*>(GetWindowLongPtrW(control, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcW(control, message, w, l);
   switch (message) {
+    case WM_KEYDOWN:
+      for (size_t i = 0; i < self->lists_.size(); ++i) {
+        if (control == self->lists_[i] && self->MarkKey(i, w)) return 0;
+      }
+      break;
     case WM_CHAR:
       // Space in a list would jump to a played row, which shows blanks.
       if (w == L' ' && (control == self->lists_[0] || control == self->lists_[1])) return 0;

@@ -7,11 +7,15 @@
 // What this edition does, and where it differs from the others:
 // - Windows' own controls, so that the window is the platform's. Its
 //   LISTBOX keeps the shared keys of ui/list_keys.h for the arrows, Home,
-//   End, Page Up and Page Down and a letter, but differs in four ways: Ctrl
-//   with an arrow moves the selection like the arrow alone (there is no
-//   mark apart from the selection); Space does nothing; Left and Right act
-//   as Up and Down; and letters typed quickly one after another search for
-//   a name that starts with all of them.
+//   End, Page Up and Page Down and a letter. In a list with nothing
+//   selected (the second list of a pair) Ctrl with those keys moves the
+//   focus mark alone and Space chooses the marked row, as the shared keys
+//   say. It differs in three ways: in a list that has a selection, Ctrl
+//   with an arrow moves the selection like the arrow alone and Space does
+//   nothing (a single-selection list box has no mark apart from its
+//   selection then); Left and Right act as Up and Down; and letters typed
+//   quickly one after another search for a name that starts with all of
+//   them.
 // - Per-monitor DPI aware: laid out in pixels of the monitor's DPI from the
 //   design's twips, again when the window moves to another monitor.
 // - Screen readers get the design's names through the annotation service
@@ -76,6 +80,12 @@ class Tarsomel {
   void SetFonts(bool redraw);
   void SizeWindow();
   void OnCommand(int id, int code);
+  // Ctrl with an arrow, Home, End, Page Up or Page Down, and Space, in a
+  // list with no selection (the second list of a pair): the keys of the
+  // shared list rules that move the focus mark alone and choose the marked
+  // row. True when taken; other keys, and every key in a list that has a
+  // selection, are the list box's own.
+  bool MarkKey(size_t list, WPARAM key);
   void DrawCommand(const DRAWITEMSTRUCT& item) const;
   HWND Focusable(Control control) const;
   // To the control that had the focus last, or the first of the tab order.
