@@ -29,6 +29,8 @@ RequestExecutionLevel admin
 !define MENU_NAME "Тарсомел"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarsomel"
 !define IN_USE_STATUS 32
+; Windows Installer's ERROR_PRODUCT_VERSION: a newer version is installed.
+!define NEWER_STATUS 1638
 
 Name "${MENU_NAME}"
 Caption "${MENU_NAME} ${VERSION}"
@@ -39,6 +41,7 @@ BrandingText "${MENU_NAME} ${VERSION}"
 !include MUI2.nsh
 !include FileFunc.nsh
 !include LogicLib.nsh
+!include WordFunc.nsh
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -72,6 +75,18 @@ Function .onInit
     ReadRegStr $R0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
     ${If} $R0 != ""
       StrCpy $INSTDIR $R0
+    ${EndIf}
+  ${EndIf}
+  ; An older installer never replaces a newer program, as the .msi refuses
+  ; to: it says so, or silently ends with NEWER_STATUS, having changed
+  ; nothing.
+  ReadRegStr $R0 HKLM "${UNINSTALL_KEY}" "DisplayVersion"
+  ${If} $R0 != ""
+    ${VersionCompare} $R0 "${VERSION}" $R1
+    ${If} $R1 == 1
+      MessageBox MB_OK|MB_ICONSTOP "На този компютър вече е инсталирана по-нова версия на Тарсомел ($R0). Ако искате тази, първо премахнете по-новата." /SD IDOK
+      SetErrorLevel ${NEWER_STATUS}
+      Quit
     ${EndIf}
   ${EndIf}
 FunctionEnd

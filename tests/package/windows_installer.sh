@@ -6,7 +6,8 @@
 # program, its Start-menu entry and its uninstall entry in place; the
 # installed program opens its window; the uninstaller, run as the uninstall
 # entry says, silently, takes all of it away again; a second install goes
-# where the first went.
+# where the first went; a later version replaces it, and an earlier one is
+# refused.
 # Usage: installer.sh WIN64-BUILD VERSION [SETUP]   (SETUP: another installer
 # to check in place of the built one)
 source "$(dirname "$0")/../win32/wine.sh"
@@ -14,6 +15,8 @@ source "$(dirname "$0")/windows_packaging.sh"
 build=$1 version=$2
 setup=${3:-$build/packages/tarsomel-$version-setup.exe}
 exe="$build/app/tarsomel.exe"
+next_setup=$(find "$build/tests/win32/next" -name 'tarsomel-*-setup.exe' 2>/dev/null | head -n1)
+next_exe="$build/tests/win32/next/tarsomel.exe"
 [ -f "$setup" ] || fail "no $setup: build the win64 preset's target 'packages' first"
 [ -f "$exe" ] || fail "no $exe: build the win64 preset first"
 
@@ -95,4 +98,25 @@ status=$(script "$(value QuietUninstallString)")
 [ ! -e "$drive/School/Tarsomel" ] || fail "the uninstaller left $chosen: $(ls "$drive/School/Tarsomel")"
 key_absent || fail "the uninstaller in $chosen left the uninstall entry"
 pass "an install over one in another folder, with no folder given, goes there, and one uninstall removes it"
+
+# The next version over this one replaces it; this one over the next is
+# refused, with Windows Installer's status for a newer version installed,
+# and changes nothing.
+[ -f "$next_setup" ] && [ -f "$next_exe" ] || fail "no $next_setup or $next_exe: build the win64 preset first"
+next_version=$(basename "$next_setup" | sed 's/^tarsomel-\(.*\)-setup\.exe$/\1/')
+cp "$setup" "$drive/setup.exe"
+cp "$next_setup" "$drive/next-setup.exe"
+status=$(script 'C:\setup.exe /S')
+[ "$status" = 0 ] || fail "the installer exited with status $status"
+status=$(script 'C:\next-setup.exe /S')
+[ "$status" = 0 ] || fail "the installer of $next_version over $version exited with status $status"
+[ "$(value DisplayVersion)" = "$next_version" ] || fail "after the upgrade the entry says $(value DisplayVersion)"
+cmp -s "$next_exe" "$dir/tarsomel.exe" || fail "after the upgrade tarsomel.exe is not version $next_version"
+status=$(script 'C:\setup.exe /S')
+[ "$status" = 1638 ] || fail "the installer of $version over $next_version exited with status $status, not 1638"
+[ "$(value DisplayVersion)" = "$next_version" ] || fail "the older installer left the entry saying $(value DisplayVersion)"
+cmp -s "$next_exe" "$dir/tarsomel.exe" || fail "the older installer replaced tarsomel.exe $next_version"
+status=$(script "$(value QuietUninstallString)")
+[ "$status" = 0 ] && [ ! -e "$dir" ] && key_absent || fail "the uninstall of $next_version: status $status"
+pass "$next_version over $version replaces it; $version over $next_version is refused with status 1638 and changes nothing"
 echo "$passed passed, 0 failed"
