@@ -36,6 +36,10 @@ Name "${MENU_NAME}"
 Caption "${MENU_NAME} ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\Tarsomel"
+; An install over an earlier one goes where that one went, unless told
+; otherwise (/D=), so that no second copy is left that nothing removes. (A
+; 64-bit installer reads the 64-bit registry, where the entry is.)
+InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "${MENU_NAME} ${VERSION}"
 
 !include MUI2.nsh
@@ -68,15 +72,6 @@ VIAddVersionKey /LANG=${LANG_BULGARIAN} "LegalCopyright" "© ${PUBLISHER}, GPL-3
 Function .onInit
   SetRegView 64
   SetShellVarContext all
-  ; An install over an earlier one, with no folder given (/D=), goes where
-  ; that one went, so that no second copy is left that nothing removes.
-  ; (InstallDirRegKey would read the 32-bit registry, where it is not.)
-  ${If} $INSTDIR == "$PROGRAMFILES64\Tarsomel"
-    ReadRegStr $R0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
-    ${If} $R0 != ""
-      StrCpy $INSTDIR $R0
-    ${EndIf}
-  ${EndIf}
   ; An older installer never replaces a newer program, as the .msi refuses
   ; to: it says so, or silently ends with NEWER_STATUS, having changed
   ; nothing.

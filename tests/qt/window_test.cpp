@@ -121,6 +121,9 @@ TEST_F(Window, ColoursAreAsDesigned) {
 // the button's light colours: their text keeps the design's colour.
 TEST(WindowInALightTextTheme, LabelsAndButtonKeepTheirTextColour) {
   const QPalette saved = QApplication::palette();
+  // Given back however the test ends, for the tests after it.
+  const std::unique_ptr<const QPalette, void (*)(const QPalette*)> restore(
+      &saved, [](const QPalette* p) { QApplication::setPalette(*p); });
   QPalette light = saved;
   light.setColor(QPalette::WindowText, Qt::white);
   light.setColor(QPalette::ButtonText, Qt::white);
@@ -141,7 +144,6 @@ TEST(WindowInALightTextTheme, LabelsAndButtonKeepTheirTextColour) {
     for (const ui::Twips& label : ui::kLabel1) EXPECT_GT(inked(label), 0) << "a label";
     EXPECT_GT(inked(ui::kCommand1), 0) << "the button";
   }
-  QApplication::setPalette(saved);
 }
 
 TEST_F(Window, TheButtonKeepsItsColourWithAVisibleFocusMarkAndPress) {

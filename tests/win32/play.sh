@@ -234,9 +234,12 @@ judged $'Грешен отговор за Водород и температур
 for k in Down Next; do as_the_rules_say names "$k"; done
 echo "list keys as the shared rules say: ok"
 
-# In a list with nothing selected, Ctrl with an arrow, Home or End moves the
-# focus mark alone, and Space chooses the marked row, as in the other
-# editions: the second row of a pair is found without answering.
+# In a list with nothing selected the keys follow the shared rules, as in
+# the other editions: Ctrl with an arrow, Home, End or a page key moves the
+# focus mark alone, Space chooses the marked row, and where there is no mark
+# (a list filled anew, or after a verdict) Space chooses nothing and the
+# first key lands on the first row. So a pupil on the keyboard finds the
+# second row of a pair without answering.
 key Tab Tab
 wait_for 10 "Tab does not reach the button" focus_is command
 key Return
@@ -245,18 +248,31 @@ announced_once
 key shift+Tab
 wait_for 10 "Shift+Tab does not reach the temperatures" focus_is temperatures
 caret_is() { [ "$(probe caret "$1" | tr -d '\r')" = "$2" ]; }
+key space ctrl+Down
+wait_for 10 "Ctrl+Down in a list filled anew did not mark its first row" caret_is temperatures 0
+selected_is temperatures -1 || fail "Space or Ctrl+Down in a list filled anew chose a temperature"
 key ctrl+End ctrl+Up
 wait_for 10 "Ctrl+End and Ctrl+Up did not mark 1538°C" caret_is temperatures 8
-selected_is temperatures -1 || fail "Ctrl+End or Ctrl+Up selected a temperature"
+selected_is temperatures -1 || fail "Ctrl+End or Ctrl+Up chose a temperature"
 key space
 wait_for 10 "Space did not choose the marked temperature, 1538°C" selected_is temperatures 8
 key shift+Tab
 wait_for 10 "Shift+Tab does not go back to the names" focus_is names
 key ctrl+Next ctrl+Home ctrl+Down ctrl+Down ctrl+Down ctrl+Down ctrl+Down
 wait_for 10 "Ctrl with Page Down, Home and Down did not mark Желязо" caret_is names 5
+# A screen reader is told of the row the mark reached.
+wait_for 10 "no focus event on the marked name" grep -q '^focus names 5' "$workdir/live.log"
 box_is "" && selected_is names -1 || fail "Ctrl with Page Down, Home or Down chose a name: $(box_text)"
 key space
 judged $'Вярно Желязо температура на топене 1538°C\r\n'
+# The verdict forgot the mark: Space chooses nothing, Ctrl+Down marks the
+# first row again, and End after Ctrl moves chooses the last.
+key space ctrl+Down
+wait_for 10 "after the verdict Ctrl+Down did not mark the first name" caret_is names 0
+selected_is names -1 || fail "Space after the verdict chose a name"
+box_starts $'Вярно Желязо' || fail "Space after the verdict gave a verdict: $(box_text)"
+key ctrl+Down End
+wait_for 10 "End after Ctrl+Down did not choose the last name" selected_is names 9
 echo "Ctrl moves the mark, Space chooses: ok"
 
 # Every verdict and restart was announced once, and nothing more.

@@ -304,18 +304,28 @@ int Spoken() {
 
 DWORD watched_process = 0;
 
-void CALLBACK OnEvent(HWINEVENTHOOK, DWORD event, HWND control, LONG object, LONG, DWORD, DWORD) {
-  if (event != EVENT_OBJECT_LIVEREGIONCHANGED || object != OBJID_CLIENT) return;
-  std::printf("live %s\n", NameOf(GetDlgCtrlID(control)));
+void CALLBACK OnEvent(HWINEVENTHOOK, DWORD event, HWND control, LONG object, LONG child, DWORD, DWORD) {
+  if (object != OBJID_CLIENT) return;
+  if (event == EVENT_OBJECT_LIVEREGIONCHANGED) {
+    std::printf("live %s\n", NameOf(GetDlgCtrlID(control)));
+  } else if (event == EVENT_OBJECT_FOCUS && child > 0) {
+    // The focus on a row of a list: its position.
+    std::printf("focus %s %ld\n", NameOf(GetDlgCtrlID(control)), static_cast<long>(child - 1));
+  } else {
+    return;
+  }
   std::fflush(stdout);
 }
 
-// Prints each live-region event of the program's controls for `seconds`.
+// Prints each live-region event of the program's controls, and each focus
+// event on a row of a list, for `seconds`.
 int Watch(HWND window, int seconds) {
   GetWindowThreadProcessId(window, &watched_process);
   HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, OnEvent,
                                        watched_process, 0, WINEVENT_OUTOFCONTEXT);
-  if (hook == nullptr) return Fail("cannot watch the window's events");
+  HWINEVENTHOOK focus =
+      SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnEvent, watched_process, 0, WINEVENT_OUTOFCONTEXT);
+  if (hook == nullptr || focus == nullptr) return Fail("cannot watch the window's events");
   std::printf("watching\n");
   std::fflush(stdout);
   const DWORD end = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
@@ -325,6 +335,7 @@ int Watch(HWND window, int seconds) {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
   }
   UnhookWinEvent(hook);
+  UnhookWinEvent(focus);
   return 0;
 }
 

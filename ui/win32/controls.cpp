@@ -3,6 +3,8 @@
 
 #include "controls.h"
 
+#include <algorithm>
+
 namespace ui::win32 {
 
 std::wstring Wide(std::string_view utf8) {
@@ -48,6 +50,17 @@ void WindowListBox::SetListIndex(int16_t i) {
   quiz::CheckSelection("ListIndex write", i, ListCount());
   // -1 as WPARAM clears the selection.
   SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(static_cast<int>(i)), 0);
+  // A selected row is marked; a cleared selection forgets the mark.
+  SetMark(i);
+}
+
+void WindowListBox::SetMark(int16_t row) {
+  mark_ = row;
+  if (SendMessageW(list_, LB_GETCURSEL, 0, 0) != LB_ERR || ListCount() == 0) return;
+  // Where the list is scrolled to stays as it is.
+  const LRESULT top = SendMessageW(list_, LB_GETTOPINDEX, 0, 0);
+  SendMessageW(list_, LB_SETCARETINDEX, static_cast<WPARAM>(std::max<int16_t>(row, 0)), row < 0 ? TRUE : FALSE);
+  if (row < 0) SendMessageW(list_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
 }
 
 void WindowListBox::ShowAddedRow() {
@@ -65,6 +78,7 @@ void WindowListBox::ShowCleared(const std::vector<std::string>& before) {
   // Emptying also scrolls the list back to its top, so a list filled anew
   // starts from its first row.
   SendMessageW(list_, LB_RESETCONTENT, 0, 0);
+  mark_ = -1;
 }
 
 void WindowListBox::Speak(int16_t i, const std::string& before) {

@@ -31,6 +31,14 @@ class WindowListBox final : public ShownListBox {
   int16_t ListIndex() const override;
   void SetListIndex(int16_t i) override;
 
+  // The row with the focus mark while nothing is selected (-1: none), as
+  // the shared list keys move it: a single-selection list box's caret
+  // stays where a cleared selection was, which the rules forget.
+  int16_t Mark() const { return mark_; }
+  // Puts the mark (and the list box's caret) on `row`, -1 for none: the
+  // caret then goes to the first row, where the first key will land.
+  void SetMark(int16_t row);
+
  protected:
   void ShowRow(int16_t i, const std::string& before) override;
   void ShowAddedRow() override;
@@ -43,6 +51,7 @@ class WindowListBox final : public ShownListBox {
 
   HWND list_;
   Annotations& spoken_;
+  int16_t mark_ = -1;
 };
 
 // The message box over a read-only multi-line EDIT control. The shared

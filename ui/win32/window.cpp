@@ -270,55 +270,60 @@ LRESULT Tarsomel::Handle(UINT message, WPARAM w, LPARAM l) {
   return DefWindowProcW(window_, message, w, l);
 }
 
-bool Tarsomel::MarkKey(size_t list, WPARAM key) {
+bool Tarsomel::MarkKey(size_t list, std::optional<KeyPress> press) {
   const HWND box = lists_[list];
   // A single-selection list box has a focus mark apart from its selection,
-  // its caret, only while nothing is selected.
-  if (SendMessageW(box, LB_GETCURSEL, 0, 0) != LB_ERR) return false;
-  const bool control = GetKeyState(VK_CONTROL) < 0;
-  ListKey pressed;
-  switch (key) {
-    case VK_UP:
-      pressed = ListKey::kUp;
-      break;
-    case VK_DOWN:
-      pressed = ListKey::kDown;
-      break;
-    case VK_HOME:
-      pressed = ListKey::kHome;
-      break;
-    case VK_END:
-      pressed = ListKey::kEnd;
-      break;
-    case VK_PRIOR:
-      pressed = ListKey::kPageUp;
-      break;
-    case VK_NEXT:
-      pressed = ListKey::kPageDown;
-      break;
-    case VK_SPACE:
-      pressed = ListKey::kSpace;
-      break;
-    default:
-      return false;
-  }
-  if (!control && pressed != ListKey::kSpace) return false;
+  // its caret, only while nothing is selected; keys with Alt or the Windows
+  // key are not the list's.
+  if (!press || SendMessageW(box, LB_GETCURSEL, 0, 0) != LB_ERR) return false;
+  if (GetKeyState(VK_MENU) < 0 || GetKeyState(VK_LWIN) < 0 || GetKeyState(VK_RWIN) < 0) return false;
+  WindowListBox& rows = *visible_[list];
   RECT client;
   GetClientRect(box, &client);
   const auto height = std::max<LRESULT>(1, SendMessageW(box, LB_GETITEMHEIGHT, 0, 0));
   const auto in_sight = static_cast<int16_t>((client.bottom - client.top) / height);
-  const auto caret = static_cast<int16_t>(SendMessageW(box, LB_GETCARETINDEX, 0, 0));
-  const ListState after = PressKey(*visible_[list], {caret, -1}, {pressed, control}, in_sight);
+  const ListState after = PressKey(rows, {rows.Mark(), -1}, *press, in_sight);
   if (after.selected < 0) {
-    SendMessageW(box, LB_SETCARETINDEX, static_cast<WPARAM>(after.mark), FALSE);
+    if (after.mark == rows.Mark()) return true;
+    rows.SetMark(after.mark);
+    // Screen readers follow the focus to the marked row.
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, box, OBJID_CLIENT, after.mark + 1);
     return true;
   }
   // Chosen as by a click: the list box does not report a selection it is
-  // told to make, so the report is made here.
+  // told to make, so the report is made here. A pair so completed is
+  // judged, and the quiz clears the selection and with it the mark.
   SendMessageW(box, LB_SETCURSEL, static_cast<WPARAM>(after.selected), 0);
   OnCommand(kList1Id + static_cast<int>(list), LBN_SELCHANGE);
   return true;
 }
+
+namespace {
+
+// A list key of the shared rules, from a virtual key and Ctrl.
+std::optional<KeyPress> ListKeyOf(WPARAM key) {
+  const bool control = GetKeyState(VK_CONTROL) < 0;
+  switch (key) {
+    case VK_UP:
+      return KeyPress{ListKey::kUp, control};
+    case VK_DOWN:
+      return KeyPress{ListKey::kDown, control};
+    case VK_HOME:
+      return KeyPress{ListKey::kHome, control};
+    case VK_END:
+      return KeyPress{ListKey::kEnd, control};
+    case VK_PRIOR:
+      return KeyPress{ListKey::kPageUp, control};
+    case VK_NEXT:
+      return KeyPress{ListKey::kPageDown, control};
+    case VK_SPACE:
+      return KeyPress{ListKey::kSpace, control};
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
 
 void Tarsomel::OnCommand(int id, int code) {
   if (!main_window_) return;  // not made yet
@@ -366,12 +371,21 @@ LRESULT CALLBACK Tarsomel::ControlProcedure(HWND control, UINT message, WPARAM w
   switch (message) {
     case WM_KEYDOWN:
       for (size_t i = 0; i < self->lists_.size(); ++i) {
-        if (control == self->lists_[i] && self->MarkKey(i, w)) return 0;
+        if (control == self->lists_[i] && self->MarkKey(i, ListKeyOf(w))) return 0;
       }
       break;
     case WM_CHAR:
-      // Space in a list would jump to a played row, which shows blanks.
-      if (w == L' ' && (control == self->lists_[0] || control == self->lists_[1])) return 0;
+      for (size_t i = 0; i < self->lists_.size(); ++i) {
+        if (control != self->lists_[i]) continue;
+        // Space in a list would jump to a played row, which shows blanks.
+        if (w == L' ') return 0;
+        // A letter or digit where nothing is selected: from the mark, as
+        // the shared keys say (one UTF-16 unit: the names' letters are).
+        if (w > L' ' && (w < 0xD800 || w > 0xDFFF) &&
+            self->MarkKey(i, KeyPress{ListKey::kCharacter, false, static_cast<char32_t>(w)})) {
+          return 0;
+        }
+      }
       break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {

@@ -29,10 +29,12 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "accessibility.h"
 #include "controls.h"
+#include "list_keys.h"
 #include "main_window.h"
 
 namespace ui::win32 {
@@ -80,12 +82,11 @@ class Tarsomel {
   void SetFonts(bool redraw);
   void SizeWindow();
   void OnCommand(int id, int code);
-  // Ctrl with an arrow, Home, End, Page Up or Page Down, and Space, in a
-  // list with no selection (the second list of a pair): the keys of the
-  // shared list rules that move the focus mark alone and choose the marked
-  // row. True when taken; other keys, and every key in a list that has a
-  // selection, are the list box's own.
-  bool MarkKey(size_t list, WPARAM key);
+  // A key in a list with nothing selected: the arrows, Home, End, Page Up
+  // and Page Down, with Ctrl or without, Space and a letter or digit move
+  // the focus mark and choose a row as the shared list keys say. True when
+  // taken; in a list that has a selection, keys are the list box's own.
+  bool MarkKey(size_t list, std::optional<KeyPress> press);
   void DrawCommand(const DRAWITEMSTRUCT& item) const;
   HWND Focusable(Control control) const;
   // To the control that had the focus last, or the first of the tab order.
