@@ -323,8 +323,8 @@ int Watch(HWND window, int seconds) {
   GetWindowThreadProcessId(window, &watched_process);
   HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, OnEvent,
                                        watched_process, 0, WINEVENT_OUTOFCONTEXT);
-  HWINEVENTHOOK focus =
-      SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnEvent, watched_process, 0, WINEVENT_OUTOFCONTEXT);
+  HWINEVENTHOOK focus = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnEvent, watched_process, 0,
+                                        WINEVENT_OUTOFCONTEXT);
   if (hook == nullptr || focus == nullptr) return Fail("cannot watch the window's events");
   std::printf("watching\n");
   std::fflush(stdout);
